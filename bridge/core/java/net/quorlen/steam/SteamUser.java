@@ -1,0 +1,76 @@
+package net.quorlen.steam;
+
+import java.nio.ByteBuffer;
+
+/** The user's identity, game-server connections, auth sessions and voice. */
+public class SteamUser extends SteamObject implements ISteamObject {
+    private final long pointer;
+
+    public SteamUser(long pointer) {
+        this.pointer = pointer;
+    }
+
+    @Override
+    public long getPointer() {
+        return pointer;
+    }
+
+    /** Attaches a listener, removing the adapter of an earlier one; null only detaches. */
+    public void setListener(NativeUserListener listener) {
+        long old = getNativeAdapter();
+        setNativeAdapter(0);
+        if (old != 0) {
+            removeNativeCallbackAdapter(old);
+        }
+        if (listener != null) {
+            setNativeAdapter(createNativeCallbackAdapter(listener));
+        }
+    }
+
+    // Listener adapter (Part 2.4)
+    public native long createNativeCallbackAdapter(NativeUserListener listener);
+
+    public native void removeNativeCallbackAdapter(long handle);
+
+    // Identity, game connections and auth sessions (Part 6.1); buffer regions run from position to limit
+    public native long GetSteamID();
+
+    public native boolean BLoggedOn();
+
+    public native boolean BIsBehindNAT();
+
+    public native int InitiateGameConnection(ByteBuffer authBlob, int position, int limit, long steamIdGameServer,
+            int serverIp, int serverPort, boolean secure);
+
+    public native void TerminateGameConnection(int serverIp, int serverPort);
+
+    public native boolean GetUserDataFolder(String[] folder);
+
+    public native int GetAuthSessionTicket(ByteBuffer ticket, int position, int limit, int[] ticketLength);
+
+    public native int BeginAuthSession(ByteBuffer ticket, int position, int limit, long steamIdTicketOwner);
+
+    public native void EndAuthSession(long steamIdUser);
+
+    public native void CancelAuthTicket(int authTicket);
+
+    public native void AdvertiseGame(long steamIdGameServer, int serverIp, int serverPort);
+
+    // Voice (Part 6.2)
+    public native void StartVoiceRecording();
+
+    public native void StopVoiceRecording();
+
+    public native int GetAvailableVoice(int[] compressedBytes, int[] uncompressedBytes, int desiredSampleRate);
+
+    public native int GetVoice(boolean wantCompressed, ByteBuffer compressed, int compressedPosition,
+            int compressedLimit, int[] compressedBytesWritten, boolean wantUncompressed, ByteBuffer uncompressed,
+            int uncompressedPosition, int uncompressedLimit, int[] uncompressedBytesWritten,
+            int desiredSampleRate);
+
+    public native int DecompressVoice(ByteBuffer compressed, int compressedPosition, int compressedLimit,
+            ByteBuffer destination, int destinationPosition, int destinationLimit, int[] bytesWritten,
+            int desiredSampleRate);
+
+    public native int GetVoiceOptimalSampleRate();
+}

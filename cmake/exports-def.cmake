@@ -1,0 +1,28 @@
+# Writes the module-definition file that exports every native declared in the
+# JNI headers under its decorated stdcall name: an underscore, the name, an at
+# sign and the byte count of the arguments (8 for jlong and jdouble, else 4).
+# Usage: cmake -DHEADER_DIR=<dir> -DOUTPUT=<file.def> -P exports-def.cmake
+file(GLOB headers "${HEADER_DIR}/*.h")
+list(SORT headers)
+set(lines "EXPORTS\n")
+foreach(header IN LISTS headers)
+  file(READ "${header}" text)
+  string(REGEX MATCHALL "JNICALL Java_[A-Za-z0-9_]+[ \r\n]*\\([^)]*\\)" prototypes "${text}")
+  foreach(prototype IN LISTS prototypes)
+    string(REGEX REPLACE "JNICALL (Java_[A-Za-z0-9_]+).*" "\\1" name "${prototype}")
+    string(REGEX REPLACE ".*\\(([^)]*)\\)" "\\1" arguments "${prototype}")
+    string(REPLACE "," ";" arguments "${arguments}")
+    set(bytes 0)
+    foreach(argument IN LISTS arguments)
+      string(STRIP "${argument}" argument)
+      if(argument STREQUAL "jlong" OR argument STREQUAL "jdouble")
+        math(EXPR bytes "${bytes} + 8")
+      else()
+        math(EXPR bytes "${bytes} + 4")
+      endif()
+    endforeach()
+    string(APPEND lines "    _${name}@${bytes} = ${name}@${bytes}\n")
+  endforeach()
+endforeach()
+file(WRITE "${OUTPUT}.tmp" "${lines}")
+file(COPY_FILE "${OUTPUT}.tmp" "${OUTPUT}" ONLY_IF_DIFFERENT)

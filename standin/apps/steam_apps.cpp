@@ -1,0 +1,93 @@
+// The stand-in's ISteamApps: logs each call as it arrives and answers from the
+// test's script (result under the method's name, out-values under
+// "Method.parameter"), else with an app that has no DLC.
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "../core/events.h"
+#include "../core/interfaces.h"
+#include "../core/recorder.h"
+#include "../core/script.h"
+#include "steamworks/isteamapps.h"
+
+namespace {
+
+using standin::out;
+using standin::record;
+using standin::scripted;
+using standin::scriptedBool;
+using standin::scriptedBytes;
+using standin::scriptedInt;
+using standin::scriptedText;
+
+// Copies `text` into a character buffer as Steamworks fills one: terminated
+// when it fits, cut at the buffer's end (and then unterminated) when it does not.
+void fillText(char* buffer, int size, const std::string& text) {
+  if (buffer == nullptr || size <= 0) return;
+  std::size_t room = static_cast<std::size_t>(size);
+  std::size_t copied = std::min(text.size(), room);
+  std::memcpy(buffer, text.data(), copied);
+  if (copied < room) buffer[copied] = '\0';
+}
+
+class StandInApps final : public ISteamApps {
+ public:
+  bool BIsLowViolence() override {
+    record("BIsLowViolence");
+    return scriptedBool("BIsLowViolence", false);
+  }
+
+  bool BIsVACBanned() override {
+    record("BIsVACBanned");
+    return scriptedBool("BIsVACBanned", false);
+  }
+
+  const char* GetCurrentGameLanguage() override {
+    record("GetCurrentGameLanguage");
+    return scriptedText("GetCurrentGameLanguage", "english");
+  }
+
+  const char* GetAvailableGameLanguages() override {
+    record("GetAvailableGameLanguages");
+    return scriptedText("GetAvailableGameLanguages", "english");
+  }
+
+  int GetDLCCount() override {
+    record("GetDLCCount");
+    return dlcCount();
+  }
+
+  // The out-values are written whenever a test scripted them, whatever the
+  // result, so that a test can see the bridge ignore them on false.
+  bool BGetDLCDataByIndex(int index, AppId_t* appId, bool* available, char* name, int nameBufferSize) override {
+    record("BGetDLCDataByIndex", index, out(appId), out(available), out(name), nameBufferSize);
+    bool found = scripted("BGetDLCDataByIndex") ? scriptedBool("BGetDLCDataByIndex")
+                                                 : index >= 0 && index < dlcCount();
+    if (scripted("BGetDLCDataByIndex.appId")) *appId = static_cast<AppId_t>(scriptedInt("BGetDLCDataByIndex.appId"));
+    if (scripted("BGetDLCDataByIndex.available")) *available = scriptedBool("BGetDLCDataByIndex.available");
+    if (scripted("BGetDLCDataByIndex.name")) fillText(name, nameBufferSize, scriptedBytes("BGetDLCDataByIndex.name"));
+    return found;
+  }
+
+  void InstallDLC(AppId_t appId) override {
+    record("InstallDLC", appId);
+  }
+
+  void UninstallDLC(AppId_t appId) override {
+    record("UninstallDLC", appId);
+  }
+
+ private:
+  static int dlcCount() {
+    return static_cast<int>(scriptedInt("GetDLCCount", 0));
+  }
+};
+
+const bool provided = standin::provideInterface("SteamApps", &standin::placeInterface<StandInApps>);
+
+const bool known = standin::describeEvents({
+    STANDIN_EVENT(DlcInstalled_t, STANDIN_FIELD(DlcInstalled_t, m_nAppID)),
+});
+
+}  // namespace

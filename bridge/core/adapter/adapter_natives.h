@@ -8,6 +8,7 @@
 #include "../frame.h"
 #include "../jni/errors.h"
 #include "../jni/handle.h"
+#include "../steamworks/steam_types.h"
 
 namespace nimbrel {
 

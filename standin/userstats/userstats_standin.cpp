@@ -1,0 +1,342 @@
+// The stand-in's statistics interface: every call is logged with its arguments
+// as received and answered from the script. Results are read under the
+// method's name, out-values under "Method.param"; an out-value is written
+// only when the test scripted it, whatever the result, so a test can tell
+// which values a native passes on. Each answer is decided in one place, the
+// `answer...` helpers, so that a scripted world can later take their place.
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "../../bridge/core/steamworks/isteamuserstats.h"
+#include "../core/dispatcher.h"
+#include "../core/events.h"
+#include "../core/interfaces.h"
+#include "../core/recorder.h"
+#include "../core/script.h"
+
+namespace standin {
+namespace {
+
+// A list read from memory the caller handed over, logged as "[a, b]".
+struct IdList {
+  const CSteamID* ids;
+  int count;
+};
+struct DetailList {
+  const int32* details;
+  int count;
+};
+
+template <class T>
+std::string describeList(const T* values, int count) {
+  if (values == nullptr) return "null";
+  std::string text = "[";
+  for (int i = 0; i < count; ++i) {
+    if (i > 0) text += ", ";
+    text += describe(values[i]);
+  }
+  return text + "]";
+}
+
+std::string describe(IdList list) {
+  return describeList(list.ids, list.count);
+}
+std::string describe(DetailList list) {
+  return describeList(list.details, list.count);
+}
+
+bool answerBool(const char* method, bool fallback = true) {
+  return scriptedBool(method, fallback);
+}
+
+int64_t answerInt(const char* method, int64_t fallback = 0) {
+  return scriptedInt(method, fallback);
+}
+
+SteamAPICall_t answerCall(const char* method) {
+  return newCall(method);
+}
+
+template <class T>
+void fillOut(const char* key, T* at) {
+  if (at == nullptr || !scripted(key)) return;
+  if constexpr (std::is_same_v<T, bool>) {
+    *at = scriptedBool(key);
+  } else if constexpr (std::is_floating_point_v<T>) {
+    *at = static_cast<T>(scriptedReal(key));
+  } else {
+    *at = static_cast<T>(scriptedInt(key));
+  }
+}
+
+void fillText(const char* key, char* at, uint32 size) {
+  if (at == nullptr || size == 0 || !scripted(key)) return;
+  std::string text = scriptedBytes(key);
+  std::size_t length = std::min<std::size_t>(text.size(), size - 1);
+  std::memcpy(at, text.data(), length);
+  at[length] = '\0';
+}
+
+// How many days of history Steamworks holds for a statistic.
+constexpr int64_t kHistoryDays = 60;
+
+template <class T>
+int32 statHistory(const char* name, T* data, uint32 cubData) {
+  record("GetGlobalStatHistory", name, at(data), cubData);
+  int64_t fits = static_cast<int64_t>(cubData / sizeof(T));
+  int64_t written = std::min(scriptedInt("GetGlobalStatHistory.days", kHistoryDays), fits);
+  for (int64_t day = 0; day < written; ++day) fillOut("GetGlobalStatHistory.data", data + day);
+  return static_cast<int32>(answerInt("GetGlobalStatHistory", written));
+}
+
+class UserStatsStandIn final : public ISteamUserStats {
+ public:
+  bool RequestCurrentStats() override {
+    record("RequestCurrentStats");
+    return answerBool("RequestCurrentStats");
+  }
+  bool GetStat(const char* name, int32* data) override {
+    record("GetStat", name, out(data));
+    fillOut("GetStat.data", data);
+    return answerBool("GetStat");
+  }
+  bool GetStat(const char* name, float* data) override {
+    record("GetStat", name, out(data));
+    fillOut("GetStat.data", data);
+    return answerBool("GetStat");
+  }
+  bool SetStat(const char* name, int32 data) override {
+    record("SetStat", name, data);
+    return answerBool("SetStat");
+  }
+  bool SetStat(const char* name, float data) override {
+    record("SetStat", name, data);
+    return answerBool("SetStat");
+  }
+  bool UpdateAvgRateStat(const char* name, float flCountThisSession, double dSessionLength) override {
+    record("UpdateAvgRateStat", name, flCountThisSession, dSessionLength);
+    return answerBool("UpdateAvgRateStat");
+  }
+  bool GetAchievement(const char* name, bool* achieved) override {
+    record("GetAchievement", name, out(achieved));
+    fillOut("GetAchievement.achieved", achieved);
+    return answerBool("GetAchievement");
+  }
+  bool SetAchievement(const char* name) override {
+    record("SetAchievement", name);
+    return answerBool("SetAchievement");
+  }
+  bool ClearAchievement(const char* name) override {
+    record("ClearAchievement", name);
+    return answerBool("ClearAchievement");
+  }
+  bool GetAchievementAndUnlockTime(const char* name, bool* achieved, uint32* unlockTime) override {
+    record("GetAchievementAndUnlockTime", name, out(achieved), out(unlockTime));
+    fillOut("GetAchievementAndUnlockTime.achieved", achieved);
+    fillOut("GetAchievementAndUnlockTime.unlockTime", unlockTime);
+    return answerBool("GetAchievementAndUnlockTime");
+  }
+  bool StoreStats() override {
+    record("StoreStats");
+    return answerBool("StoreStats");
+  }
+  int GetAchievementIcon(const char* name) override {
+    record("GetAchievementIcon", name);
+    return static_cast<int>(answerInt("GetAchievementIcon"));
+  }
+  const char* GetAchievementDisplayAttribute(const char* name, const char* key) override {
+    record("GetAchievementDisplayAttribute", name, key);
+    return scriptedText("GetAchievementDisplayAttribute", "");
+  }
+  bool IndicateAchievementProgress(const char* name, uint32 curProgress, uint32 maxProgress) override {
+    record("IndicateAchievementProgress", name, curProgress, maxProgress);
+    return answerBool("IndicateAchievementProgress");
+  }
+  bool ResetAllStats(bool achievementsToo) override {
+    record("ResetAllStats", achievementsToo);
+    return answerBool("ResetAllStats");
+  }
+
+  SteamAPICall_t RequestUserStats(CSteamID user) override {
+    record("RequestUserStats", user);
+    return answerCall("RequestUserStats");
+  }
+  bool GetUserStat(CSteamID user, const char* name, int32* data) override {
+    record("GetUserStat", user, name, out(data));
+    fillOut("GetUserStat.data", data);
+    return answerBool("GetUserStat");
+  }
+  bool GetUserStat(CSteamID user, const char* name, float* data) override {
+    record("GetUserStat", user, name, out(data));
+    fillOut("GetUserStat.data", data);
+    return answerBool("GetUserStat");
+  }
+  bool GetUserAchievement(CSteamID user, const char* name, bool* achieved) override {
+    record("GetUserAchievement", user, name, out(achieved));
+    fillOut("GetUserAchievement.achieved", achieved);
+    return answerBool("GetUserAchievement");
+  }
+  bool GetUserAchievementAndUnlockTime(CSteamID user, const char* name, bool* achieved,
+                                       uint32* unlockTime) override {
+    record("GetUserAchievementAndUnlockTime", user, name, out(achieved), out(unlockTime));
+    fillOut("GetUserAchievementAndUnlockTime.achieved", achieved);
+    fillOut("GetUserAchievementAndUnlockTime.unlockTime", unlockTime);
+    return answerBool("GetUserAchievementAndUnlockTime");
+  }
+
+  SteamAPICall_t FindOrCreateLeaderboard(const char* name, ELeaderboardSortMethod sortMethod,
+                                         ELeaderboardDisplayType displayType) override {
+    record("FindOrCreateLeaderboard", name, sortMethod, displayType);
+    return answerCall("FindOrCreateLeaderboard");
+  }
+  SteamAPICall_t FindLeaderboard(const char* name) override {
+    record("FindLeaderboard", name);
+    return answerCall("FindLeaderboard");
+  }
+  const char* GetLeaderboardName(SteamLeaderboard_t leaderboard) override {
+    record("GetLeaderboardName", leaderboard);
+    return scriptedText("GetLeaderboardName", "");
+  }
+  int GetLeaderboardEntryCount(SteamLeaderboard_t leaderboard) override {
+    record("GetLeaderboardEntryCount", leaderboard);
+    return static_cast<int>(answerInt("GetLeaderboardEntryCount"));
+  }
+  ELeaderboardSortMethod GetLeaderboardSortMethod(SteamLeaderboard_t leaderboard) override {
+    record("GetLeaderboardSortMethod", leaderboard);
+    return static_cast<ELeaderboardSortMethod>(answerInt("GetLeaderboardSortMethod"));
+  }
+  ELeaderboardDisplayType GetLeaderboardDisplayType(SteamLeaderboard_t leaderboard) override {
+    record("GetLeaderboardDisplayType", leaderboard);
+    return static_cast<ELeaderboardDisplayType>(answerInt("GetLeaderboardDisplayType"));
+  }
+  SteamAPICall_t DownloadLeaderboardEntries(SteamLeaderboard_t leaderboard, ELeaderboardDataRequest request,
+                                            int rangeStart, int rangeEnd) override {
+    record("DownloadLeaderboardEntries", leaderboard, request, rangeStart, rangeEnd);
+    return answerCall("DownloadLeaderboardEntries");
+  }
+  SteamAPICall_t DownloadLeaderboardEntriesForUsers(SteamLeaderboard_t leaderboard, CSteamID* users,
+                                                    int userCount) override {
+    record("DownloadLeaderboardEntriesForUsers", leaderboard, IdList{users, userCount}, userCount);
+    return answerCall("DownloadLeaderboardEntriesForUsers");
+  }
+  bool GetDownloadedLeaderboardEntry(SteamLeaderboardEntries_t entries, int index, LeaderboardEntry_t* entry,
+                                     int32* details, int cDetailsMax) override {
+    record("GetDownloadedLeaderboardEntry", entries, index, out(entry), out(details), cDetailsMax);
+    if (!answerBool("GetDownloadedLeaderboardEntry")) return false;
+    entry->m_steamIDUser = CSteamID{static_cast<uint64>(answerInt("GetDownloadedLeaderboardEntry.steamIDUser"))};
+    entry->m_nGlobalRank = static_cast<int32>(answerInt("GetDownloadedLeaderboardEntry.globalRank"));
+    entry->m_nScore = static_cast<int32>(answerInt("GetDownloadedLeaderboardEntry.score"));
+    entry->m_cDetails = static_cast<int32>(answerInt("GetDownloadedLeaderboardEntry.details"));
+    entry->m_hUGC = static_cast<uint64>(answerInt("GetDownloadedLeaderboardEntry.ugc"));
+    int written = std::min(entry->m_cDetails, static_cast<int32>(cDetailsMax));
+    for (int i = 0; i < written; ++i) fillOut("GetDownloadedLeaderboardEntry.detail", details + i);
+    return true;
+  }
+  SteamAPICall_t UploadLeaderboardScore(SteamLeaderboard_t leaderboard, ELeaderboardUploadScoreMethod method,
+                                        int32 score, const int32* details, int detailCount) override {
+    record("UploadLeaderboardScore", leaderboard, method, score, DetailList{details, detailCount}, detailCount);
+    return answerCall("UploadLeaderboardScore");
+  }
+  SteamAPICall_t AttachLeaderboardUGC(SteamLeaderboard_t leaderboard, UGCHandle_t ugc) override {
+    record("AttachLeaderboardUGC", leaderboard, ugc);
+    return answerCall("AttachLeaderboardUGC");
+  }
+
+  SteamAPICall_t GetNumberOfCurrentPlayers() override {
+    record("GetNumberOfCurrentPlayers");
+    return answerCall("GetNumberOfCurrentPlayers");
+  }
+  SteamAPICall_t RequestGlobalAchievementPercentages() override {
+    record("RequestGlobalAchievementPercentages");
+    return answerCall("RequestGlobalAchievementPercentages");
+  }
+  int GetMostAchievedAchievementInfo(char* name, uint32 unNameBufLen, float* percent, bool* achieved) override {
+    record("GetMostAchievedAchievementInfo", out(name), unNameBufLen, out(percent), out(achieved));
+    return mostAchieved("GetMostAchievedAchievementInfo", name, unNameBufLen, percent, achieved);
+  }
+  int GetNextMostAchievedAchievementInfo(int previous, char* name, uint32 unNameBufLen, float* percent,
+                                         bool* achieved) override {
+    record("GetNextMostAchievedAchievementInfo", previous, out(name), unNameBufLen, out(percent), out(achieved));
+    return mostAchieved("GetNextMostAchievedAchievementInfo", name, unNameBufLen, percent, achieved);
+  }
+  bool GetAchievementAchievedPercent(const char* name, float* percent) override {
+    record("GetAchievementAchievedPercent", name, out(percent));
+    fillOut("GetAchievementAchievedPercent.percent", percent);
+    return answerBool("GetAchievementAchievedPercent");
+  }
+  SteamAPICall_t RequestGlobalStats(int historyDays) override {
+    record("RequestGlobalStats", historyDays);
+    return answerCall("RequestGlobalStats");
+  }
+  bool GetGlobalStat(const char* name, int64* data) override {
+    record("GetGlobalStat", name, out(data));
+    fillOut("GetGlobalStat.data", data);
+    return answerBool("GetGlobalStat");
+  }
+  bool GetGlobalStat(const char* name, double* data) override {
+    record("GetGlobalStat", name, out(data));
+    fillOut("GetGlobalStat.data", data);
+    return answerBool("GetGlobalStat");
+  }
+  int32 GetGlobalStatHistory(const char* name, int64* data, uint32 cubData) override {
+    return statHistory(name, data, cubData);
+  }
+  int32 GetGlobalStatHistory(const char* name, double* data, uint32 cubData) override {
+    return statHistory(name, data, cubData);
+  }
+
+ private:
+  // The iteration answers -1 (no achievement) unless a test scripted one; the
+  // name, percentage and flag are keyed by the method, so each query of an
+  // iteration can be told apart.
+  static int mostAchieved(const std::string& method, char* name, uint32 size, float* percent, bool* achieved) {
+    fillText((method + ".name").c_str(), name, size);
+    fillOut((method + ".percent").c_str(), percent);
+    fillOut((method + ".achieved").c_str(), achieved);
+    return static_cast<int>(answerInt(method.c_str(), -1));
+  }
+};
+
+const bool provided = provideInterface("SteamUserStats", &placeInterface<UserStatsStandIn>);
+
+const bool known = describeEvents({
+    STANDIN_EVENT(UserStatsReceived_t, STANDIN_FIELD(UserStatsReceived_t, m_nGameID),
+                  STANDIN_FIELD(UserStatsReceived_t, m_eResult), STANDIN_FIELD(UserStatsReceived_t, m_steamIDUser)),
+    STANDIN_EVENT(LeaderboardFindResult_t, STANDIN_FIELD(LeaderboardFindResult_t, m_hSteamLeaderboard),
+                  STANDIN_FIELD(LeaderboardFindResult_t, m_bLeaderboardFound)),
+    STANDIN_EVENT(LeaderboardScoresDownloaded_t,
+                  STANDIN_FIELD(LeaderboardScoresDownloaded_t, m_hSteamLeaderboard),
+                  STANDIN_FIELD(LeaderboardScoresDownloaded_t, m_hSteamLeaderboardEntries),
+                  STANDIN_FIELD(LeaderboardScoresDownloaded_t, m_cEntryCount)),
+    STANDIN_EVENT(LeaderboardScoreUploaded_t, STANDIN_FIELD(LeaderboardScoreUploaded_t, m_bSuccess),
+                  STANDIN_FIELD(LeaderboardScoreUploaded_t, m_hSteamLeaderboard),
+                  STANDIN_FIELD(LeaderboardScoreUploaded_t, m_nScore),
+                  STANDIN_FIELD(LeaderboardScoreUploaded_t, m_bScoreChanged),
+                  STANDIN_FIELD(LeaderboardScoreUploaded_t, m_nGlobalRankNew),
+                  STANDIN_FIELD(LeaderboardScoreUploaded_t, m_nGlobalRankPrevious)),
+    STANDIN_EVENT(LeaderboardUGCSet_t, STANDIN_FIELD(LeaderboardUGCSet_t, m_eResult),
+                  STANDIN_FIELD(LeaderboardUGCSet_t, m_hSteamLeaderboard)),
+    STANDIN_EVENT(NumberOfCurrentPlayers_t, STANDIN_FIELD(NumberOfCurrentPlayers_t, m_bSuccess),
+                  STANDIN_FIELD(NumberOfCurrentPlayers_t, m_cPlayers)),
+    STANDIN_EVENT(GlobalAchievementPercentagesReady_t,
+                  STANDIN_FIELD(GlobalAchievementPercentagesReady_t, m_nGameID),
+                  STANDIN_FIELD(GlobalAchievementPercentagesReady_t, m_eResult)),
+    STANDIN_EVENT(GlobalStatsReceived_t, STANDIN_FIELD(GlobalStatsReceived_t, m_nGameID),
+                  STANDIN_FIELD(GlobalStatsReceived_t, m_eResult)),
+    STANDIN_EVENT(UserStatsStored_t, STANDIN_FIELD(UserStatsStored_t, m_nGameID),
+                  STANDIN_FIELD(UserStatsStored_t, m_eResult)),
+    STANDIN_EVENT(UserAchievementStored_t, STANDIN_FIELD(UserAchievementStored_t, m_nGameID),
+                  STANDIN_FIELD(UserAchievementStored_t, m_bGroupAchievement),
+                  STANDIN_FIELD(UserAchievementStored_t, m_rgchAchievementName),
+                  STANDIN_FIELD(UserAchievementStored_t, m_nCurProgress),
+                  STANDIN_FIELD(UserAchievementStored_t, m_nMaxProgress)),
+    STANDIN_EVENT(UserStatsUnloaded_t, STANDIN_FIELD(UserStatsUnloaded_t, m_steamIDUser)),
+    STANDIN_EVENT(UserAchievementIconFetched_t, STANDIN_FIELD(UserAchievementIconFetched_t, m_nGameID),
+                  STANDIN_FIELD(UserAchievementIconFetched_t, m_rgchAchievementName),
+                  STANDIN_FIELD(UserAchievementIconFetched_t, m_bAchieved),
+                  STANDIN_FIELD(UserAchievementIconFetched_t, m_nIconHandle)),
+});
+
+}  // namespace
+}  // namespace standin

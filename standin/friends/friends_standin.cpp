@@ -1,0 +1,346 @@
+// The stand-in's ISteamFriends: every call is logged with its arguments as
+// received; answers come from the script (the result under the method's name,
+// out-values under "Method.param"), each decided in the method's own line, with
+// the default an unscripted call gets beside it.
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "../../bridge/core/steamworks/isteamfriends.h"
+#include "../core/dispatcher.h"
+#include "../core/interfaces.h"
+#include "../core/recorder.h"
+#include "../core/script.h"
+
+namespace standin::friends {
+namespace {
+
+// A list of Steam IDs handed in, logged as "[a, b]".
+struct IdList {
+  const CSteamID* ids;
+  int count;
+};
+
+std::string describe(IdList list) {
+  if (list.ids == nullptr) return "null";
+  std::string text = "[";
+  for (int i = 0; i < list.count; ++i) text += (i ? ", " : "") + standin::describe(list.ids[i]);
+  return text + "]";
+}
+
+CSteamID idAnswer(const char* key) {
+  return CSteamID{static_cast<uint64>(scriptedInt(key, 0))};
+}
+
+int intAnswer(const char* key, int fallback = 0) {
+  return static_cast<int>(scriptedInt(key, fallback));
+}
+
+// Writes an out-value only when the test scripted one, so an unscripted call
+// shows what the caller had put there.
+template <class T>
+void writeScripted(const char* key, T* out) {
+  if (out != nullptr && scripted(key)) *out = static_cast<T>(scriptedInt(key));
+}
+
+void writeScriptedId(const char* key, CSteamID* out) {
+  if (out != nullptr && scripted(key)) *out = idAnswer(key);
+}
+
+// Copies a scripted message into a caller's buffer as Steamworks does: at most
+// `capacity` bytes, with a terminator when there is room for one. Returns the
+// number of message bytes copied.
+int writeMessage(const char* key, void* buffer, int capacity) {
+  if (buffer == nullptr || capacity <= 0 || !scripted(key)) return 0;
+  std::string bytes = scriptedBytes(key);
+  std::size_t copied = std::min(bytes.size(), static_cast<std::size_t>(capacity));
+  std::memcpy(buffer, bytes.data(), copied);
+  if (copied < static_cast<std::size_t>(capacity)) static_cast<char*>(buffer)[copied] = '\0';
+  return static_cast<int>(copied);
+}
+
+class Friends final : public ISteamFriends {
+ public:
+  // Persona and friends list
+
+  const char* GetPersonaName() override {
+    record("GetPersonaName");
+    return scriptedText("GetPersonaName", "Player");
+  }
+  SteamAPICall_t SetPersonaName(const char* personaName) override {
+    record("SetPersonaName", personaName);
+    return newCall("SetPersonaName");
+  }
+  EPersonaState GetPersonaState() override {
+    record("GetPersonaState");
+    return intAnswer("GetPersonaState", 1);  // online
+  }
+  int GetFriendCount(int friendFlags) override {
+    record("GetFriendCount", friendFlags);
+    return intAnswer("GetFriendCount");
+  }
+  CSteamID GetFriendByIndex(int index, int friendFlags) override {
+    record("GetFriendByIndex", index, friendFlags);
+    return idAnswer("GetFriendByIndex");
+  }
+  EFriendRelationship GetFriendRelationship(CSteamID user) override {
+    record("GetFriendRelationship", user);
+    return intAnswer("GetFriendRelationship");
+  }
+  EPersonaState GetFriendPersonaState(CSteamID user) override {
+    record("GetFriendPersonaState", user);
+    return intAnswer("GetFriendPersonaState");
+  }
+  const char* GetFriendPersonaName(CSteamID user) override {
+    record("GetFriendPersonaName", user);
+    return scriptedText("GetFriendPersonaName", "");
+  }
+  bool GetFriendGamePlayed(CSteamID user, FriendGameInfo_t* gameInfo) override {
+    record("GetFriendGamePlayed", user, out(gameInfo));
+    bool playing = scriptedBool("GetFriendGamePlayed", false);
+    if (playing && gameInfo != nullptr) {
+      writeScripted("GetFriendGamePlayed.m_gameID", &gameInfo->m_gameID);
+      writeScripted("GetFriendGamePlayed.m_unGameIP", &gameInfo->m_unGameIP);
+      writeScripted("GetFriendGamePlayed.m_usGamePort", &gameInfo->m_usGamePort);
+      writeScripted("GetFriendGamePlayed.m_usQueryPort", &gameInfo->m_usQueryPort);
+      writeScriptedId("GetFriendGamePlayed.m_steamIDLobby", &gameInfo->m_steamIDLobby);
+    }
+    return playing;
+  }
+  const char* GetFriendPersonaNameHistory(CSteamID user, int index) override {
+    record("GetFriendPersonaNameHistory", user, index);
+    return scriptedText("GetFriendPersonaNameHistory", "");
+  }
+  bool HasFriend(CSteamID user, int friendFlags) override {
+    record("HasFriend", user, friendFlags);
+    return scriptedBool("HasFriend", false);
+  }
+  int GetSmallFriendAvatar(CSteamID user) override {
+    record("GetSmallFriendAvatar", user);
+    return intAnswer("GetSmallFriendAvatar");
+  }
+  int GetMediumFriendAvatar(CSteamID user) override {
+    record("GetMediumFriendAvatar", user);
+    return intAnswer("GetMediumFriendAvatar");
+  }
+  int GetLargeFriendAvatar(CSteamID user) override {
+    record("GetLargeFriendAvatar", user);
+    return intAnswer("GetLargeFriendAvatar");
+  }
+  bool RequestUserInformation(CSteamID user, bool requireNameOnly) override {
+    record("RequestUserInformation", user, requireNameOnly);
+    return scriptedBool("RequestUserInformation", false);  // nothing to download
+  }
+  uint32 GetUserRestrictions() override {
+    record("GetUserRestrictions");
+    return static_cast<uint32>(scriptedInt("GetUserRestrictions", 0));
+  }
+  int GetCoplayFriendCount() override {
+    record("GetCoplayFriendCount");
+    return intAnswer("GetCoplayFriendCount");
+  }
+  CSteamID GetCoplayFriend(int index) override {
+    record("GetCoplayFriend", index);
+    return idAnswer("GetCoplayFriend");
+  }
+  int GetFriendCoplayTime(CSteamID user) override {
+    record("GetFriendCoplayTime", user);
+    return intAnswer("GetFriendCoplayTime");
+  }
+  AppId_t GetFriendCoplayGame(CSteamID user) override {
+    record("GetFriendCoplayGame", user);
+    return static_cast<AppId_t>(scriptedInt("GetFriendCoplayGame", 0));
+  }
+  int GetFriendCountFromSource(CSteamID source) override {
+    record("GetFriendCountFromSource", source);
+    return intAnswer("GetFriendCountFromSource");
+  }
+  CSteamID GetFriendFromSourceByIndex(CSteamID source, int index) override {
+    record("GetFriendFromSourceByIndex", source, index);
+    return idAnswer("GetFriendFromSourceByIndex");
+  }
+  bool IsUserInSource(CSteamID user, CSteamID source) override {
+    record("IsUserInSource", user, source);
+    return scriptedBool("IsUserInSource", false);
+  }
+  void SetInGameVoiceSpeaking(CSteamID user, bool speaking) override {
+    record("SetInGameVoiceSpeaking", user, speaking);
+  }
+  void SetPlayedWith(CSteamID user) override {
+    record("SetPlayedWith", user);
+  }
+
+  // Clans and clan chat
+
+  int GetClanCount() override {
+    record("GetClanCount");
+    return intAnswer("GetClanCount");
+  }
+  CSteamID GetClanByIndex(int index) override {
+    record("GetClanByIndex", index);
+    return idAnswer("GetClanByIndex");
+  }
+  const char* GetClanName(CSteamID clan) override {
+    record("GetClanName", clan);
+    return scriptedText("GetClanName", "");
+  }
+  const char* GetClanTag(CSteamID clan) override {
+    record("GetClanTag", clan);
+    return scriptedText("GetClanTag", "");
+  }
+  bool GetClanActivityCounts(CSteamID clan, int* online, int* inGame, int* chatting) override {
+    record("GetClanActivityCounts", clan, out(online), out(inGame), out(chatting));
+    writeScripted("GetClanActivityCounts.online", online);
+    writeScripted("GetClanActivityCounts.inGame", inGame);
+    writeScripted("GetClanActivityCounts.chatting", chatting);
+    return scriptedBool("GetClanActivityCounts", false);
+  }
+  SteamAPICall_t DownloadClanActivityCounts(CSteamID* clans, int count) override {
+    record("DownloadClanActivityCounts", IdList{clans, count}, count);
+    return newCall("DownloadClanActivityCounts");
+  }
+  SteamAPICall_t RequestClanOfficerList(CSteamID clan) override {
+    record("RequestClanOfficerList", clan);
+    return newCall("RequestClanOfficerList");
+  }
+  CSteamID GetClanOwner(CSteamID clan) override {
+    record("GetClanOwner", clan);
+    return idAnswer("GetClanOwner");
+  }
+  int GetClanOfficerCount(CSteamID clan) override {
+    record("GetClanOfficerCount", clan);
+    return intAnswer("GetClanOfficerCount");
+  }
+  CSteamID GetClanOfficerByIndex(CSteamID clan, int officer) override {
+    record("GetClanOfficerByIndex", clan, officer);
+    return idAnswer("GetClanOfficerByIndex");
+  }
+  SteamAPICall_t JoinClanChatRoom(CSteamID clan) override {
+    record("JoinClanChatRoom", clan);
+    return newCall("JoinClanChatRoom");
+  }
+  bool LeaveClanChatRoom(CSteamID clan) override {
+    record("LeaveClanChatRoom", clan);
+    return scriptedBool("LeaveClanChatRoom", true);
+  }
+  int GetClanChatMemberCount(CSteamID clan) override {
+    record("GetClanChatMemberCount", clan);
+    return intAnswer("GetClanChatMemberCount");
+  }
+  CSteamID GetChatMemberByIndex(CSteamID clan, int user) override {
+    record("GetChatMemberByIndex", clan, user);
+    return idAnswer("GetChatMemberByIndex");
+  }
+  bool SendClanChatMessage(CSteamID chat, const char* text) override {
+    record("SendClanChatMessage", chat, text);
+    return scriptedBool("SendClanChatMessage", true);
+  }
+  int GetClanChatMessage(CSteamID chat, int message, void* text, int textMax, EChatEntryType* type,
+                         CSteamID* chatter) override {
+    record("GetClanChatMessage", chat, message, out(text), textMax, out(type), out(chatter));
+    int copied = writeMessage("GetClanChatMessage.text", text, textMax);
+    writeScripted("GetClanChatMessage.type", type);
+    writeScriptedId("GetClanChatMessage.chatter", chatter);
+    return intAnswer("GetClanChatMessage", copied);
+  }
+  bool IsClanChatAdmin(CSteamID chat, CSteamID user) override {
+    record("IsClanChatAdmin", chat, user);
+    return scriptedBool("IsClanChatAdmin", false);
+  }
+  bool IsClanChatWindowOpenInSteam(CSteamID chat) override {
+    record("IsClanChatWindowOpenInSteam", chat);
+    return scriptedBool("IsClanChatWindowOpenInSteam", false);
+  }
+  bool OpenClanChatWindowInSteam(CSteamID chat) override {
+    record("OpenClanChatWindowInSteam", chat);
+    return scriptedBool("OpenClanChatWindowInSteam", true);
+  }
+  bool CloseClanChatWindowInSteam(CSteamID chat) override {
+    record("CloseClanChatWindowInSteam", chat);
+    return scriptedBool("CloseClanChatWindowInSteam", true);
+  }
+
+  // Overlay
+
+  void ActivateGameOverlay(const char* dialog) override {
+    record("ActivateGameOverlay", dialog);
+  }
+  void ActivateGameOverlayToUser(const char* dialog, CSteamID user) override {
+    record("ActivateGameOverlayToUser", dialog, user);
+  }
+  void ActivateGameOverlayToWebPage(const char* url) override {
+    record("ActivateGameOverlayToWebPage", url);
+  }
+  void ActivateGameOverlayToStore(AppId_t app, EOverlayToStoreFlag flag) override {
+    record("ActivateGameOverlayToStore", app, flag);
+  }
+  void ActivateGameOverlayInviteDialog(CSteamID lobby) override {
+    record("ActivateGameOverlayInviteDialog", lobby);
+  }
+
+  // Rich presence and invitations
+
+  bool SetRichPresence(const char* key, const char* value) override {
+    record("SetRichPresence", key, value);
+    return scriptedBool("SetRichPresence", true);
+  }
+  void ClearRichPresence() override {
+    record("ClearRichPresence");
+  }
+  const char* GetFriendRichPresence(CSteamID user, const char* key) override {
+    record("GetFriendRichPresence", user, key);
+    return scriptedText("GetFriendRichPresence", "");
+  }
+  int GetFriendRichPresenceKeyCount(CSteamID user) override {
+    record("GetFriendRichPresenceKeyCount", user);
+    return intAnswer("GetFriendRichPresenceKeyCount");
+  }
+  const char* GetFriendRichPresenceKeyByIndex(CSteamID user, int key) override {
+    record("GetFriendRichPresenceKeyByIndex", user, key);
+    return scriptedText("GetFriendRichPresenceKeyByIndex", "");
+  }
+  void RequestFriendRichPresence(CSteamID user) override {
+    record("RequestFriendRichPresence", user);
+  }
+  bool InviteUserToGame(CSteamID user, const char* connect) override {
+    record("InviteUserToGame", user, connect);
+    return scriptedBool("InviteUserToGame", true);
+  }
+
+  // Friend messages
+
+  bool SetListenForFriendsMessages(bool intercept) override {
+    record("SetListenForFriendsMessages", intercept);
+    return scriptedBool("SetListenForFriendsMessages", true);
+  }
+  bool ReplyToFriendMessage(CSteamID user, const char* text) override {
+    record("ReplyToFriendMessage", user, text);
+    return scriptedBool("ReplyToFriendMessage", true);
+  }
+  int GetFriendMessage(CSteamID user, int messageID, void* data, int dataMax, EChatEntryType* type) override {
+    record("GetFriendMessage", user, messageID, out(data), dataMax, out(type));
+    int copied = writeMessage("GetFriendMessage.text", data, dataMax);
+    writeScripted("GetFriendMessage.type", type);
+    return intAnswer("GetFriendMessage", copied);
+  }
+
+  // Following
+
+  SteamAPICall_t GetFollowerCount(CSteamID user) override {
+    record("GetFollowerCount", user);
+    return newCall("GetFollowerCount");
+  }
+  SteamAPICall_t IsFollowing(CSteamID user) override {
+    record("IsFollowing", user);
+    return newCall("IsFollowing");
+  }
+  SteamAPICall_t EnumerateFollowingList(uint32 startIndex) override {
+    record("EnumerateFollowingList", startIndex);
+    return newCall("EnumerateFollowingList");
+  }
+};
+
+const bool provided = provideInterface("SteamFriends", &placeInterface<Friends>);
+
+}  // namespace
+}  // namespace standin::friends

@@ -43,6 +43,19 @@ void AdapterRecord::callListener(const char* name, const char* descriptor, ...) 
   }
 }
 
+std::size_t AdapterRecord::firstDeclared(std::initializer_list<ListenerMethod> forms) const {
+  JNIEnv* env = env_;
+  LocalRef<jclass> type(env, env->GetObjectClass(listener_));
+  std::size_t index = 0;
+  if (!type) return forms.size();
+  for (const ListenerMethod& form : forms) {
+    if (env->GetMethodID(type.get(), form.name, form.descriptor) != nullptr) return index;
+    env->ExceptionClear();
+    ++index;
+  }
+  return index;
+}
+
 void AdapterRecord::ioError(const ListenerMethod& method) const {
   static constexpr ListenerMethod kIoError{"ioError", "(Ljava/lang/String;)V"};
   LocalRef<jstring> name(env_, env_->NewStringUTF(method.name));

@@ -5,6 +5,8 @@
 
 #include <jni.h>
 
+#include <cstddef>
+#include <initializer_list>
 #include <type_traits>
 
 namespace nimbrel {
@@ -27,6 +29,12 @@ class AdapterRecord {
     static_assert((isJniArgument<Args>() && ...), "listener arguments must have JNI types");
     callListener(method.name, method.descriptor, args...);
   }
+
+  // The position in `forms` of the first method the listener's class declares,
+  // or forms.size() when it declares none (or its class cannot be had); lets a
+  // handler serve listeners written against an older form of a method. The
+  // failed lookups leave nothing pending.
+  std::size_t firstDeclared(std::initializer_list<ListenerMethod> forms) const;
 
   // Tells the listener that the call result meant for `method` failed with an I/O error.
   void ioError(const ListenerMethod& method) const;

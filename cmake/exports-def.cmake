@@ -1,9 +1,12 @@
 # Writes the module-definition file that exports every native declared in the
 # JNI headers under its decorated stdcall name: an underscore, the name, an at
 # sign and the byte count of the arguments (8 for jlong and jdouble, else 4).
-# Usage: cmake -DHEADER_DIR=<dir> -DOUTPUT=<file.def> -P exports-def.cmake
-file(GLOB headers "${HEADER_DIR}/*.h")
-list(SORT headers)
+# Usage: cmake -DHEADER_DIR=<dir> -DCLASSES=<A,B,...> -DOUTPUT=<file.def> -P exports-def.cmake
+string(REPLACE "," ";" classes "${CLASSES}")
+set(headers)
+foreach(class IN LISTS classes)
+  list(APPEND headers "${HEADER_DIR}/net_quorlen_steam_${class}.h")
+endforeach()
 set(lines "EXPORTS\n")
 foreach(header IN LISTS headers)
   file(READ "${header}" text)

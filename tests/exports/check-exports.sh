@@ -2,12 +2,11 @@
 # Compares the exports of nimbrel with the names derived from the Java
 # declarations, and (on Windows) checks that it imports only system DLLs and
 # steam_api.dll.
-# Usage: check-exports.sh linux|win32 <library> <objdump> <java> <class path>
+# Usage: check-exports.sh linux|win32 <library> <objdump> <java> <class path> <class>...
 set -euo pipefail
 mode=$1 library=$2 objdump=$3 java=$4 classpath=$5
-classes="net.quorlen.steam.SteamAPI net.quorlen.steam.SteamApps net.quorlen.steam.SteamFriends
-  net.quorlen.steam.SteamRemoteStorage net.quorlen.steam.SteamUser net.quorlen.steam.SteamUserStats
-  net.quorlen.steam.SteamUtils"
+shift 5
+classes=$(printf 'net.quorlen.steam.%s ' "$@")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 

@@ -1,10 +1,8 @@
 // The natives that attach and detach the listener of net.quorlen.steam.SteamApps.
 #include "net_quorlen_steam_SteamApps.h"
 
-// The adapter (and with it the Steamworks types) before the shared natives,
-// whose header does not include the types itself.
-#include "apps_callback_handler.h"
 #include "adapter/adapter_natives.h"
+#include "apps_callback_handler.h"
 
 using namespace nimbrel;
 

@@ -1,5 +1,7 @@
 #include "userstats_callback_handler.h"
 
+#include <cstddef>
+
 #include "jni/booleans.h"
 #include "jni/java_string.h"
 
@@ -8,6 +10,13 @@ namespace {
 
 jlong idOf(CSteamID id) {
   return static_cast<jlong>(id.value);
+}
+
+// Spelled with its size: given the bare array, overload resolution would pick
+// the NUL-terminated form, which reads on past a name that fills its field.
+template <std::size_t N>
+jstring nameOf(JNIEnv* env, const char (&field)[N]) {
+  return newJavaString(env, field, N);
 }
 
 }  // namespace
@@ -56,7 +65,7 @@ void UserStatsCallbackHandler::onUserStatsStored(const UserStatsStored_t& e, con
 
 void UserStatsCallbackHandler::onUserAchievementStored(const UserAchievementStored_t& e, const ListenerMethod& m) {
   call(m, static_cast<jlong>(e.m_nGameID), flagToJBoolean(e.m_bGroupAchievement),
-       newJavaString(env(), e.m_rgchAchievementName), static_cast<jint>(e.m_nCurProgress),
+       nameOf(env(), e.m_rgchAchievementName), static_cast<jint>(e.m_nCurProgress),
        static_cast<jint>(e.m_nMaxProgress));
 }
 
@@ -66,7 +75,7 @@ void UserStatsCallbackHandler::onUserStatsUnloaded(const UserStatsUnloaded_t& e,
 
 void UserStatsCallbackHandler::onUserAchievementIconFetched(const UserAchievementIconFetched_t& e,
                                                             const ListenerMethod& m) {
-  call(m, static_cast<jlong>(e.m_nGameID), newJavaString(env(), e.m_rgchAchievementName),
+  call(m, static_cast<jlong>(e.m_nGameID), nameOf(env(), e.m_rgchAchievementName),
        flagToJBoolean(e.m_bAchieved), static_cast<jint>(e.m_nIconHandle));
 }
 

@@ -6,6 +6,10 @@
 #include "jni/java_string.h"
 #include "steam_id.h"
 
+// Character fields go to newJavaString with their size spelled out: given the
+// array alone, overload resolution picks the NUL-terminated pointer form, which
+// would read on past a field that fills its array.
+
 namespace nimbrel {
 
 // An argument the VM could not allocate: the event cannot be told, so it is
@@ -63,8 +67,8 @@ void FriendsCallbackHandler::onOverlayActivated(const GameOverlayActivated_t& e,
 
 void FriendsCallbackHandler::onGameServerChangeRequested(const GameServerChangeRequested_t& e,
                                                          const ListenerMethod& m) {
-  jstring server = newJavaString(env(), e.m_rgchServer);
-  jstring password = newJavaString(env(), e.m_rgchPassword);
+  jstring server = newJavaString(env(), e.m_rgchServer, sizeof e.m_rgchServer);
+  jstring password = newJavaString(env(), e.m_rgchPassword, sizeof e.m_rgchPassword);
   if (heapExhausted()) return;
   call(m, server, password);
 }
@@ -84,7 +88,7 @@ void FriendsCallbackHandler::onFriendRichPresenceUpdate(const FriendRichPresence
 
 void FriendsCallbackHandler::onGameRichPresenceJoinRequested(const GameRichPresenceJoinRequested_t& e,
                                                              const ListenerMethod& m) {
-  jstring connect = newJavaString(env(), e.m_rgchConnect);
+  jstring connect = newJavaString(env(), e.m_rgchConnect, sizeof e.m_rgchConnect);
   if (heapExhausted()) return;
   call(m, javaId(e.m_steamIDFriend), connect);
 }

@@ -12,8 +12,6 @@
 
 #ifdef _WIN32
 #include <windows.h>
-
-#include <direct.h>
 #else
 #include <unistd.h>
 #endif
@@ -65,7 +63,7 @@ std::string escaped(const char* text) {
 void record(const char* format, ...) {
   static const std::optional<std::string> path = environment("ZENTROBE_STANDIN_RECORD");
   if (!path) return;
-  std::FILE* const file = std::fopen(path->c_str(), "a");
+  std::FILE* const file = std::fopen(path->c_str(), "ab");
   if (file == nullptr) return;
   va_list arguments;
   va_start(arguments, format);
@@ -103,13 +101,33 @@ const char* nameOf(const void* handle) {
   return handle == nullptr ? "null" : static_cast<const Token*>(handle)->name;
 }
 
+// The directory that the library path option names, read back as the VM reads option text: on
+// Windows through the ANSI code page, then in its long form; elsewhere with links resolved.
+std::string directoryNamedBy(const char* optionValue) {
+#ifdef _WIN32
+  wchar_t wide[4096] = {};
+  wchar_t longForm[4096] = {};
+  char utf8[8192] = {};
+  MultiByteToWideChar(CP_ACP, 0, optionValue, -1, wide, 4095);
+  if (GetLongPathNameW(wide, longForm, 4095) == 0) return "?";
+  WideCharToMultiByte(CP_UTF8, 0, longForm, -1, utf8, sizeof utf8 - 1, nullptr, nullptr);
+  return utf8;
+#else
+  char* const path = realpath(optionValue, nullptr);
+  if (path == nullptr) return "?";
+  std::string result = path;
+  std::free(path);
+  return result;
+#endif
+}
+
 std::string workingDirectory() {
 #ifdef _WIN32
-  wchar_t* const wide = _wgetcwd(nullptr, 0);
-  if (wide == nullptr) return "?";
-  char utf8[4096] = {};
+  wchar_t wide[4096] = {};
+  char utf8[8192] = {};
+  const DWORD length = GetCurrentDirectoryW(4095, wide);
+  if (length == 0 || length > 4095) return "?";
   WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8, sizeof utf8 - 1, nullptr, nullptr);
-  std::free(wide);
   return utf8;
 #else
   char* const path = getcwd(nullptr, 0);
@@ -241,6 +259,13 @@ extern "C" JNIEXPORT jint JNICALL JNI_CreateJavaVM(JavaVM** vm, void** env, void
     const JavaVMOption& option = arguments->options[i];
     record("option %d \"%s\"%s", static_cast<int>(i) + 1, escaped(option.optionString).c_str(),
            option.extraInfo == nullptr ? "" : " with extraInfo");
+  }
+  constexpr char kLibraryPath[] = "-Dorg.lwjgl.librarypath=";
+  for (jint i = 0; i < arguments->nOptions; ++i) {
+    const char* const option = arguments->options[i].optionString;
+    if (std::strncmp(option, kLibraryPath, sizeof kLibraryPath - 1) == 0) {
+      record("library path names \"%s\"", escaped(directoryNamedBy(option + sizeof kLibraryPath - 1).c_str()).c_str());
+    }
   }
   record("working directory \"%s\"", escaped(workingDirectory().c_str()).c_str());
   record("_JAVA_OPTIONS %s", environment("_JAVA_OPTIONS") ? "set" : "unset");

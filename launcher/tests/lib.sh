@@ -19,11 +19,13 @@ finish() {
   [ "$failed" -eq 0 ]
 }
 
-# Runs COMMAND... in DIRECTORY; leaves its exit code in $code, its output in $out and $err.
+# Runs COMMAND... in DIRECTORY; leaves its exit code in $code, its output in $out and $err. The
+# error output is appended to, as several processes (wine's) may write it.
 run_in() {  # DIRECTORY COMMAND...
   local directory=$1
   shift
-  out=$(cd "$directory" && "$@" 2>"$scratch/stderr")
+  : >"$scratch/stderr"
+  out=$(cd "$directory" && "$@" 2>>"$scratch/stderr")
   code=$?
   err=$(<"$scratch/stderr")
 }
@@ -61,8 +63,9 @@ fixed_options() {
 }
 
 # What the stand-in VM records for a start that runs the game: creation with CLASS_PATH, the fixed
-# options and LIBRARY_PATH (all escaped), then WORKING_DIRECTORY, then main with COMMAND_LINE.
-standin_record() {  # CLASS_PATH LIBRARY_PATH WORKING_DIRECTORY COMMAND_LINE
+# options and LIBRARY_PATH, which names the program DIRECTORY, the working directory, then main
+# with COMMAND_LINE; all escaped.
+standin_record() {  # CLASS_PATH LIBRARY_PATH DIRECTORY COMMAND_LINE
   local number=2 option
   echo "JNI_CreateJavaVM version=0x10006 nOptions=15 ignoreUnrecognized=0"
   echo "option 1 \"$1\""
@@ -71,6 +74,7 @@ standin_record() {  # CLASS_PATH LIBRARY_PATH WORKING_DIRECTORY COMMAND_LINE
     number=$((number + 1))
   done < <(fixed_options)
   echo "option 15 \"-Dorg.lwjgl.librarypath=$2\""
+  echo "library path names \"$3\""
   echo "working directory \"$3\""
   echo "_JAVA_OPTIONS unset"
   echo "FindClass net/quorlen/applet/Launcher"

@@ -41,7 +41,7 @@ JNIEXPORT jboolean JNICALL Java_net_quorlen_steam_SteamApps_BGetDLCDataByIndex(J
   char nameBuffer[kDlcNameBytes] = {};
   bool found = apps->BGetDLCDataByIndex(index, &dlc, &isAvailable, nameBuffer, kDlcNameBytes);
   if (!found) return JNI_FALSE;
-  LocalRef<jstring> dlcName(env, newJavaString(env, nameBuffer));
+  LocalRef<jstring> dlcName(env, newJavaStringFromField(env, nameBuffer));
   if (rejected(env)) return JNI_FALSE;  // no memory for the name: write none of the three
   appIdOut.set(dlc);
   availableOut.set(isAvailable);

@@ -12,12 +12,15 @@ namespace nimbrel {
 // A new Java string from NUL-terminated text; null text gives null.
 jstring newJavaString(JNIEnv* env, const char* text);
 
-// A new Java string from a fixed character field of a Steamworks structure:
-// the text up to its first NUL, and never past the field's end.
+// A new Java string from a fixed character field or buffer: the text up to its
+// first NUL, and never past the field's end.
 jstring newJavaString(JNIEnv* env, const char* field, std::size_t fieldSize);
 
+// The same, with the size taken from the array itself. It has a name of its
+// own: as an overload of the pointer form above it would lose to it, and a
+// field that fills its whole size would be read past its end.
 template <std::size_t N>
-jstring newJavaString(JNIEnv* env, const char (&field)[N]) {
+jstring newJavaStringFromField(JNIEnv* env, const char (&field)[N]) {
   return newJavaString(env, field, N);
 }
 

@@ -1,5 +1,5 @@
-// Text fields are passed with their size: for a field of a const structure the
-// pointer overload of newJavaString would be chosen and could read past the field.
+// Text fields are read with their size, so a name that fills its whole field
+// is never read past the field's end.
 #include "remotestorage_callback_handler.h"
 
 #include "jni/booleans.h"

@@ -2,6 +2,8 @@
 
 #include <jni.h>
 
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "platform.h"

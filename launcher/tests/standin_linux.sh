@@ -11,6 +11,8 @@ assemble=$here/../assemble-game-folder.sh
 
 rm -rf "$work"
 mkdir -p "$work/elsewhere"
+# As the launcher sees its own directory: with every link resolved.
+work=$(realpath "$work")
 scratch=$work
 record=$work/record
 class_path=$(class_path_option "$archives" :)

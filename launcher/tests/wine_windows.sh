@@ -15,6 +15,8 @@ wineserver=/usr/lib/wine/wineserver
 
 rm -rf "$work"
 mkdir -p "$work/elsewhere"
+# As the launcher sees its own directory: with every link resolved.
+work=$(realpath "$work")
 scratch=$work
 record=$work/record
 relay=$work/relay

@@ -1,9 +1,9 @@
 package net.quorlen.steam;
 
-/** Receives the events of the Apps listener adapter (Part 7.1). */
+/** Receives the events of the Apps listener adapter. */
 public interface NativeAppsListener {
     void onDLCInstalled(int appId);
 
-    /** Part of every listener contract (Part 2.4); this adapter has no call results, so it is not called. */
+    /** Every listener has it for failed call results; this adapter has none, so it is never called. */
     void ioError(String methodName);
 }

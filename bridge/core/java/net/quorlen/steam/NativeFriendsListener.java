@@ -1,6 +1,6 @@
 package net.quorlen.steam;
 
-/** Receives the events of the Friends listener adapter (Part 4.2). */
+/** Receives the events of the Friends listener adapter. */
 public interface NativeFriendsListener {
     // Call results
     void onDownloadClanActivityCountsResult(boolean success);

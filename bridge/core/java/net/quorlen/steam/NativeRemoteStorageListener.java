@@ -1,6 +1,6 @@
 package net.quorlen.steam;
 
-/** Receives the events of the RemoteStorage listener adapter (Part 5.2). */
+/** Receives the events of the RemoteStorage listener adapter. */
 public interface NativeRemoteStorageListener {
     // Call results
     void onRemoteStorageFileShareResult(int result, long file);

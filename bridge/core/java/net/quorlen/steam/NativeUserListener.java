@@ -1,6 +1,6 @@
 package net.quorlen.steam;
 
-/** Receives the events of the User listener adapter (Part 6.3). */
+/** Receives the events of the User listener adapter. */
 public interface NativeUserListener {
     void onSteamServersConnected();
 
@@ -16,6 +16,6 @@ public interface NativeUserListener {
 
     void onValidateAuthTicketResponse(long steamId, int authSessionResponse);
 
-    /** Part of every listener contract (Part 2.4); this adapter has no call results, so it is not called. */
+    /** Every listener has it for failed call results; this adapter has none, so it is never called. */
     void ioError(String methodName);
 }

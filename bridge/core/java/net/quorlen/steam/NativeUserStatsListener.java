@@ -1,6 +1,6 @@
 package net.quorlen.steam;
 
-/** Receives the events of the UserStats listener adapter (Part 3.2). */
+/** Receives the events of the UserStats listener adapter. */
 public interface NativeUserStatsListener {
     // Call results
     void onUserStatsReceived(long gameId, int result, long steamIdUser);

@@ -1,6 +1,6 @@
 package net.quorlen.steam;
 
-/** Receives the events of the Utils listener adapter (Part 7.2). */
+/** Receives the events of the Utils listener adapter. */
 public interface NativeUtilsListener {
     void onIPCountry();
 
@@ -13,6 +13,6 @@ public interface NativeUtilsListener {
 
     void onCheckFileSignature(int checkFileSignature);
 
-    /** Part of every listener contract (Part 2.4); this adapter has no call results, so it is not called. */
+    /** Every listener has it for failed call results; this adapter has none, so it is never called. */
     void ioError(String methodName);
 }

@@ -1,36 +1,22 @@
 package net.quorlen.steam;
 
 /** The game's content settings, languages and downloadable content. */
-public class SteamApps extends SteamObject implements ISteamObject {
-    private final long pointer;
-
+public class SteamApps extends SteamInterface {
     public SteamApps(long pointer) {
-        this.pointer = pointer;
-    }
-
-    @Override
-    public long getPointer() {
-        return pointer;
+        super(pointer);
     }
 
     /** Attaches a listener, removing the adapter of an earlier one; null only detaches. */
     public void setListener(NativeAppsListener listener) {
-        long old = getNativeAdapter();
-        setNativeAdapter(0);
-        if (old != 0) {
-            removeNativeCallbackAdapter(old);
-        }
-        if (listener != null) {
-            setNativeAdapter(createNativeCallbackAdapter(listener));
-        }
+        replaceAdapter(this::removeNativeCallbackAdapter, listener == null ? null : () -> createNativeCallbackAdapter(listener));
     }
 
-    // Listener adapter (Part 2.4)
+    // Listener adapter
     public native long createNativeCallbackAdapter(NativeAppsListener listener);
 
     public native void removeNativeCallbackAdapter(long handle);
 
-    // Apps (Part 7.1)
+    // Apps
     public native boolean BIsLowViolence();
 
     public native boolean BIsVACBanned();

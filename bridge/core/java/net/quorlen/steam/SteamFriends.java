@@ -3,36 +3,22 @@ package net.quorlen.steam;
 import net.quorlen.steam.friends.FriendGameInfo;
 
 /** Persona, friends, clans and clan chat, overlay, rich presence, messages and following. */
-public class SteamFriends extends SteamObject implements ISteamObject {
-    private final long pointer;
-
+public class SteamFriends extends SteamInterface {
     public SteamFriends(long pointer) {
-        this.pointer = pointer;
-    }
-
-    @Override
-    public long getPointer() {
-        return pointer;
+        super(pointer);
     }
 
     /** Attaches a listener, removing the adapter of an earlier one; null only detaches. */
     public void setListener(NativeFriendsListener listener) {
-        long old = getNativeAdapter();
-        setNativeAdapter(0);
-        if (old != 0) {
-            removeNativeCallbackAdapter(old);
-        }
-        if (listener != null) {
-            setNativeAdapter(createNativeCallbackAdapter(listener));
-        }
+        replaceAdapter(this::removeNativeCallbackAdapter, listener == null ? null : () -> createNativeCallbackAdapter(listener));
     }
 
-    // Listener adapter (Parts 2.4, 4.2)
+    // Listener adapter
     public native long createNativeCallbackAdapter(NativeFriendsListener listener);
 
     public native void removeNativeCallbackAdapter(long handle);
 
-    // Persona and friends list (Part 4.1)
+    // Persona and friends list
     public native String GetPersonaName();
 
     public native void SetPersonaName(String personaName);
@@ -83,7 +69,7 @@ public class SteamFriends extends SteamObject implements ISteamObject {
 
     public native void SetPlayedWith(long steamIdUserPlayedWith);
 
-    // Clans and clan chat (Part 4.3); the void natives report through the listener
+    // Clans and clan chat; the void natives report through the listener
     public native int GetClanCount();
 
     public native long GetClanByIndex(int index);
@@ -125,7 +111,7 @@ public class SteamFriends extends SteamObject implements ISteamObject {
 
     public native boolean CloseClanChatWindowInSteam(long steamIdClanChat);
 
-    // Overlay (Part 4.4)
+    // Overlay
     public native void ActivateGameOverlay(String dialog);
 
     public native void ActivateGameOverlayToUser(String dialog, long steamIdUser);
@@ -136,7 +122,7 @@ public class SteamFriends extends SteamObject implements ISteamObject {
 
     public native void ActivateGameOverlayInviteDialog(long steamIdLobby);
 
-    // Rich presence (Part 4.4)
+    // Rich presence
     public native boolean SetRichPresence(String key, String value);
 
     public native void ClearRichPresence();
@@ -151,14 +137,14 @@ public class SteamFriends extends SteamObject implements ISteamObject {
 
     public native boolean InviteUserToGame(long steamIdFriend, String connectString);
 
-    // Friend messages (Part 4.4)
+    // Friend messages
     public native boolean SetListenForFriendsMessages(boolean interceptEnabled);
 
     public native boolean ReplyToFriendMessage(long steamIdFriend, String text);
 
     public native int GetFriendMessage(long steamIdFriend, int messageId, String[] text, int[] chatEntryType);
 
-    // Following (Part 4.4); results arrive through the listener
+    // Following; results arrive through the listener
     public native void GetFollowerCount(long steamId);
 
     public native void IsFollowing(long steamId);

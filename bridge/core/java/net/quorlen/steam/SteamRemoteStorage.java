@@ -3,36 +3,22 @@ package net.quorlen.steam;
 import java.nio.ByteBuffer;
 
 /** The game's cloud files and shared content. */
-public class SteamRemoteStorage extends SteamObject implements ISteamObject {
-    private final long pointer;
-
+public class SteamRemoteStorage extends SteamInterface {
     public SteamRemoteStorage(long pointer) {
-        this.pointer = pointer;
-    }
-
-    @Override
-    public long getPointer() {
-        return pointer;
+        super(pointer);
     }
 
     /** Attaches a listener, removing the adapter of an earlier one; null only detaches. */
     public void setListener(NativeRemoteStorageListener listener) {
-        long old = getNativeAdapter();
-        setNativeAdapter(0);
-        if (old != 0) {
-            removeNativeCallbackAdapter(old);
-        }
-        if (listener != null) {
-            setNativeAdapter(createNativeCallbackAdapter(listener));
-        }
+        replaceAdapter(this::removeNativeCallbackAdapter, listener == null ? null : () -> createNativeCallbackAdapter(listener));
     }
 
-    // Listener adapter (Part 2.4)
+    // Listener adapter
     public native long createNativeCallbackAdapter(NativeRemoteStorageListener listener);
 
     public native void removeNativeCallbackAdapter(long handle);
 
-    // Cloud files (Part 5.1); buffer regions run from position to limit
+    // Cloud files; buffer regions run from position to limit
     public native boolean FileWrite(String fileName, ByteBuffer data, int position, int limit);
 
     public native int FileRead(String fileName, ByteBuffer data, int position, int limit);
@@ -65,7 +51,7 @@ public class SteamRemoteStorage extends SteamObject implements ISteamObject {
 
     public native void SetCloudEnabledForApp(boolean enabled);
 
-    // Shared content (Part 5.2); FileShare and UGCDownload report through the listener
+    // Shared content; FileShare and UGCDownload report through the listener
     public native void FileShare(String fileName);
 
     public native void UGCDownload(long content, int priority);

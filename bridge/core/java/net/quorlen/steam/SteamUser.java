@@ -3,36 +3,22 @@ package net.quorlen.steam;
 import java.nio.ByteBuffer;
 
 /** The user's identity, game-server connections, auth sessions and voice. */
-public class SteamUser extends SteamObject implements ISteamObject {
-    private final long pointer;
-
+public class SteamUser extends SteamInterface {
     public SteamUser(long pointer) {
-        this.pointer = pointer;
-    }
-
-    @Override
-    public long getPointer() {
-        return pointer;
+        super(pointer);
     }
 
     /** Attaches a listener, removing the adapter of an earlier one; null only detaches. */
     public void setListener(NativeUserListener listener) {
-        long old = getNativeAdapter();
-        setNativeAdapter(0);
-        if (old != 0) {
-            removeNativeCallbackAdapter(old);
-        }
-        if (listener != null) {
-            setNativeAdapter(createNativeCallbackAdapter(listener));
-        }
+        replaceAdapter(this::removeNativeCallbackAdapter, listener == null ? null : () -> createNativeCallbackAdapter(listener));
     }
 
-    // Listener adapter (Part 2.4)
+    // Listener adapter
     public native long createNativeCallbackAdapter(NativeUserListener listener);
 
     public native void removeNativeCallbackAdapter(long handle);
 
-    // Identity, game connections and auth sessions (Part 6.1); buffer regions run from position to limit
+    // Identity, game connections and auth sessions; buffer regions run from position to limit
     public native long GetSteamID();
 
     public native boolean BLoggedOn();
@@ -56,7 +42,7 @@ public class SteamUser extends SteamObject implements ISteamObject {
 
     public native void AdvertiseGame(long steamIdGameServer, int serverIp, int serverPort);
 
-    // Voice (Part 6.2)
+    // Voice
     public native void StartVoiceRecording();
 
     public native void StopVoiceRecording();

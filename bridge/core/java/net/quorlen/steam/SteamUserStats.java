@@ -6,36 +6,22 @@ import java.nio.LongBuffer;
 import net.quorlen.steam.userstats.LeaderboardEntry;
 
 /** The player's statistics, achievements, leaderboards and global statistics. */
-public class SteamUserStats extends SteamObject implements ISteamObject {
-    private final long pointer;
-
+public class SteamUserStats extends SteamInterface {
     public SteamUserStats(long pointer) {
-        this.pointer = pointer;
-    }
-
-    @Override
-    public long getPointer() {
-        return pointer;
+        super(pointer);
     }
 
     /** Attaches a listener, removing the adapter of an earlier one; null only detaches. */
     public void setListener(NativeUserStatsListener listener) {
-        long old = getNativeAdapter();
-        setNativeAdapter(0);
-        if (old != 0) {
-            removeNativeCallbackAdapter(old);
-        }
-        if (listener != null) {
-            setNativeAdapter(createNativeCallbackAdapter(listener));
-        }
+        replaceAdapter(this::removeNativeCallbackAdapter, listener == null ? null : () -> createNativeCallbackAdapter(listener));
     }
 
-    // Listener adapter (Parts 2.4, 3.2)
+    // Listener adapter
     public native long createNativeCallbackAdapter(NativeUserStatsListener listener);
 
     public native void removeNativeCallbackAdapter(long handle);
 
-    // Stats and achievements of the local player (Part 3.1); out-arrays written only on true
+    // Stats and achievements of the local player; out-arrays written only on true
     public native boolean RequestCurrentStats();
 
     public native boolean GetStat(String name, int[] value);
@@ -66,7 +52,7 @@ public class SteamUserStats extends SteamObject implements ISteamObject {
 
     public native boolean ResetAllStats(boolean achievementsToo);
 
-    // Other users' stats (Part 3.3); out-arrays written whatever the result
+    // Other users' stats; out-arrays written whatever the result
     public native void RequestUserStats(long steamIdUser);
 
     public native boolean GetUserStat(long steamIdUser, String name, int[] value);
@@ -78,7 +64,7 @@ public class SteamUserStats extends SteamObject implements ISteamObject {
     public native boolean GetUserAchievementAndUnlockTime(long steamIdUser, String name, boolean[] achieved,
             int[] unlockTime);
 
-    // Leaderboards (Part 3.3); the void natives report through the listener
+    // Leaderboards; the void natives report through the listener
     public native void FindOrCreateLeaderboard(String leaderboardName, int sortMethod, int displayType);
 
     public native void FindLeaderboard(String leaderboardName);
@@ -103,7 +89,7 @@ public class SteamUserStats extends SteamObject implements ISteamObject {
 
     public native void AttachLeaderboardUGC(long leaderboard, long ugc);
 
-    // Global statistics and player counts (Part 3.4)
+    // Global statistics and player counts
     public native void GetNumberOfCurrentPlayers();
 
     public native void RequestGlobalAchievementPercentages();

@@ -3,36 +3,22 @@ package net.quorlen.steam;
 import java.nio.ByteBuffer;
 
 /** Idle and server times, country, images, battery, overlay and other client utilities. */
-public class SteamUtils extends SteamObject implements ISteamObject {
-    private final long pointer;
-
+public class SteamUtils extends SteamInterface {
     public SteamUtils(long pointer) {
-        this.pointer = pointer;
-    }
-
-    @Override
-    public long getPointer() {
-        return pointer;
+        super(pointer);
     }
 
     /** Attaches a listener, removing the adapter of an earlier one; null only detaches. */
     public void setListener(NativeUtilsListener listener) {
-        long old = getNativeAdapter();
-        setNativeAdapter(0);
-        if (old != 0) {
-            removeNativeCallbackAdapter(old);
-        }
-        if (listener != null) {
-            setNativeAdapter(createNativeCallbackAdapter(listener));
-        }
+        replaceAdapter(this::removeNativeCallbackAdapter, listener == null ? null : () -> createNativeCallbackAdapter(listener));
     }
 
-    // Listener adapter (Part 2.4)
+    // Listener adapter
     public native long createNativeCallbackAdapter(NativeUtilsListener listener);
 
     public native void removeNativeCallbackAdapter(long handle);
 
-    // Utils (Part 7.2)
+    // Utils
     public native int GetSecondsSinceAppActive();
 
     public native int GetSecondsSinceComputerActive();

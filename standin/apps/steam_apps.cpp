@@ -1,6 +1,7 @@
 // The stand-in's ISteamApps: logs each call as it arrives and answers from the
 // test's script (result under the method's name, out-values under
-// "Method.parameter"), else with an app that has no DLC.
+// "Method.parameter"), else from the built-in world while it is on, else with
+// an app that has no DLC.
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -9,6 +10,8 @@
 #include "../core/interfaces.h"
 #include "../core/recorder.h"
 #include "../core/script.h"
+#include "../world/world.h"
+#include "../world/world_data.h"
 #include "steamworks/isteamapps.h"
 
 namespace {
@@ -45,12 +48,14 @@ class StandInApps final : public ISteamApps {
 
   const char* GetCurrentGameLanguage() override {
     record("GetCurrentGameLanguage");
-    return scriptedText("GetCurrentGameLanguage", "english");
+    bool world = standin::world::answers("GetCurrentGameLanguage");
+    return scriptedText("GetCurrentGameLanguage", world ? standin::world::currentLanguage() : "english");
   }
 
   const char* GetAvailableGameLanguages() override {
     record("GetAvailableGameLanguages");
-    return scriptedText("GetAvailableGameLanguages", "english");
+    bool world = standin::world::answers("GetAvailableGameLanguages");
+    return scriptedText("GetAvailableGameLanguages", world ? standin::world::availableLanguages() : "english");
   }
 
   int GetDLCCount() override {
@@ -62,6 +67,15 @@ class StandInApps final : public ISteamApps {
   // result, so that a test can see the bridge ignore them on false.
   bool BGetDLCDataByIndex(int index, AppId_t* appId, bool* available, char* name, int nameBufferSize) override {
     record("BGetDLCDataByIndex", index, out(appId), out(available), out(name), nameBufferSize);
+    if (standin::world::answers("BGetDLCDataByIndex")) {
+      const auto& all = standin::world::dlc();
+      if (index < 0 || index >= static_cast<int>(all.size())) return false;
+      const standin::world::Dlc& row = all[static_cast<std::size_t>(index)];
+      *appId = row.appId;
+      *available = row.available;
+      fillText(name, nameBufferSize, row.name);
+      return true;
+    }
     bool found = scripted("BGetDLCDataByIndex") ? scriptedBool("BGetDLCDataByIndex")
                                                  : index >= 0 && index < dlcCount();
     if (scripted("BGetDLCDataByIndex.appId")) *appId = static_cast<AppId_t>(scriptedInt("BGetDLCDataByIndex.appId"));
@@ -80,7 +94,8 @@ class StandInApps final : public ISteamApps {
 
  private:
   static int dlcCount() {
-    return static_cast<int>(scriptedInt("GetDLCCount", 0));
+    bool world = standin::world::answers("GetDLCCount");
+    return static_cast<int>(scriptedInt("GetDLCCount", world ? static_cast<int>(standin::world::dlc().size()) : 0));
   }
 };
 

@@ -1,6 +1,7 @@
 // The stand-in's ISteamUtils: logs each call as it arrives and answers from the
 // test's script (result under the method's name, out-values and pixels under
-// "Method.parameter"), else with an idle client that knows no image.
+// "Method.parameter"), else from the built-in world while it is on, else with
+// an idle client that knows no image.
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -9,6 +10,8 @@
 #include "../core/interfaces.h"
 #include "../core/recorder.h"
 #include "../core/script.h"
+#include "../world/world.h"
+#include "../world/world_data.h"
 #include "steamworks/isteamutils.h"
 
 namespace {
@@ -58,6 +61,13 @@ class StandInUtils final : public ISteamUtils {
   // result, so that a test can see the bridge ignore them on false.
   bool GetImageSize(int image, uint32* width, uint32* height) override {
     record("GetImageSize", image, out(width), out(height));
+    if (standin::world::answers("GetImageSize")) {
+      const standin::world::Image* known = standin::world::image(image);
+      if (known == nullptr) return false;
+      *width = known->width;
+      *height = known->height;
+      return true;
+    }
     if (scripted("GetImageSize.width")) *width = scriptedNumber<uint32>("GetImageSize.width");
     if (scripted("GetImageSize.height")) *height = scriptedNumber<uint32>("GetImageSize.height");
     return scriptedBool("GetImageSize", false);
@@ -66,6 +76,14 @@ class StandInUtils final : public ISteamUtils {
   // Writes the scripted pixels from the destination on, never more than its size.
   bool GetImageRGBA(int image, uint8* destination, int destinationSize) override {
     record("GetImageRGBA", image, at(destination), destinationSize);
+    const standin::world::Image* known =
+        standin::world::answers("GetImageRGBA") ? standin::world::image(image) : nullptr;
+    if (known != nullptr) {
+      std::string pixels = standin::world::imagePixels(*known);
+      if (destinationSize < static_cast<int>(pixels.size())) return false;
+      std::memcpy(destination, pixels.data(), pixels.size());
+      return true;
+    }
     std::string pixels = scriptedBytes("GetImageRGBA.destination");
     std::size_t copied = std::min(pixels.size(), static_cast<std::size_t>(std::max(destinationSize, 0)));
     if (copied > 0) std::memcpy(destination, pixels.data(), copied);
@@ -79,7 +97,8 @@ class StandInUtils final : public ISteamUtils {
 
   uint32 GetAppID() override {
     record("GetAppID");
-    return scriptedNumber<uint32>("GetAppID");
+    bool world = standin::world::answers("GetAppID");
+    return scriptedNumber<uint32>("GetAppID", world ? standin::world::kAppId : 0);
   }
 
   void SetOverlayNotificationPosition(ENotificationPosition position) override {
@@ -88,7 +107,7 @@ class StandInUtils final : public ISteamUtils {
 
   bool IsOverlayEnabled() override {
     record("IsOverlayEnabled");
-    return scriptedBool("IsOverlayEnabled", false);
+    return scriptedBool("IsOverlayEnabled", standin::world::answers("IsOverlayEnabled"));
   }
 
   uint32 GetIPCCallCount() override {

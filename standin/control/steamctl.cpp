@@ -14,6 +14,7 @@
 #include "../core/events.h"
 #include "../core/recorder.h"
 #include "../core/script.h"
+#include "../world/world.h"
 
 namespace {
 
@@ -83,6 +84,11 @@ JNIEXPORT void JNICALL Java_net_quorlen_standin_StandIn_reset(JNIEnv*, jclass) {
   standin::clearScript();
   standin::clearPending();
   drafts().clear();
+  standin::world::deactivate();
+}
+
+JNIEXPORT void JNICALL Java_net_quorlen_standin_StandIn_useWorld(JNIEnv* env, jclass, jstring saveFolder) {
+  standin::world::activate(utf(env, saveFolder));
 }
 
 JNIEXPORT jobjectArray JNICALL Java_net_quorlen_standin_StandIn_takeCallLines(JNIEnv* env, jclass) {

@@ -1,7 +1,8 @@
 // The stand-in's ISteamFriends: every call is logged with its arguments as
 // received; answers come from the script (the result under the method's name,
 // out-values under "Method.param"), each decided in the method's own line, with
-// the default an unscripted call gets beside it.
+// the default an unscripted call gets beside it: the built-in world's, while it
+// is on.
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -11,6 +12,8 @@
 #include "../core/interfaces.h"
 #include "../core/recorder.h"
 #include "../core/script.h"
+#include "../world/world.h"
+#include "../world/world_data.h"
 
 namespace standin::friends {
 namespace {
@@ -34,6 +37,40 @@ CSteamID idAnswer(const char* key) {
 
 int intAnswer(const char* key, int fallback = 0) {
   return static_cast<int>(scriptedInt(key, fallback));
+}
+
+// The world's people and clans by index; nil past the end.
+CSteamID friendAt(int index) {
+  const auto& all = world::friendsOfPlayer();
+  return CSteamID{index >= 0 && index < static_cast<int>(all.size()) ? all[static_cast<std::size_t>(index)].steamId : 0};
+}
+
+const world::Clan* clanAt(int index) {
+  const auto& all = world::clans();
+  return index >= 0 && index < static_cast<int>(all.size()) ? &all[static_cast<std::size_t>(index)] : nullptr;
+}
+
+const world::Person* personInWorld(const char* key, CSteamID user) {
+  return world::answers(key) ? world::person(user.value) : nullptr;
+}
+
+const world::Clan* clanInWorld(const char* key, CSteamID clan) {
+  return world::answers(key) ? world::clan(clan.value) : nullptr;
+}
+
+int avatarOf(const char* key, CSteamID user) {
+  const world::Person* person = personInWorld(key, user);
+  return intAnswer(key, person ? person->avatar : 0);
+}
+
+// The overlay opens over the game; the world's player closes it again.
+void overlayShown(const char* key) {
+  if (!world::answers(key)) return;
+  auto shown = world::blank<GameOverlayActivated_t>();
+  shown.m_bActive = 1;
+  world::postLater(shown);
+  shown.m_bActive = 0;
+  world::postLater(shown);
 }
 
 // Writes an out-value only when the test scripted one, so an unscripted call
@@ -65,7 +102,7 @@ class Friends final : public ISteamFriends {
 
   const char* GetPersonaName() override {
     record("GetPersonaName");
-    return scriptedText("GetPersonaName", "Player");
+    return scriptedText("GetPersonaName", world::answers("GetPersonaName") ? world::player().name : "Player");
   }
   SteamAPICall_t SetPersonaName(const char* personaName) override {
     record("SetPersonaName", personaName);
@@ -77,23 +114,28 @@ class Friends final : public ISteamFriends {
   }
   int GetFriendCount(int friendFlags) override {
     record("GetFriendCount", friendFlags);
-    return intAnswer("GetFriendCount");
+    return intAnswer("GetFriendCount",
+                     world::answers("GetFriendCount") ? static_cast<int>(world::friendsOfPlayer().size()) : 0);
   }
   CSteamID GetFriendByIndex(int index, int friendFlags) override {
     record("GetFriendByIndex", index, friendFlags);
+    if (world::answers("GetFriendByIndex")) return friendAt(index);
     return idAnswer("GetFriendByIndex");
   }
   EFriendRelationship GetFriendRelationship(CSteamID user) override {
     record("GetFriendRelationship", user);
-    return intAnswer("GetFriendRelationship");
+    const world::Person* person = personInWorld("GetFriendRelationship", user);
+    return intAnswer("GetFriendRelationship", person && person != &world::player() ? 3 : 0);  // 3: friend
   }
   EPersonaState GetFriendPersonaState(CSteamID user) override {
     record("GetFriendPersonaState", user);
-    return intAnswer("GetFriendPersonaState");
+    const world::Person* person = personInWorld("GetFriendPersonaState", user);
+    return intAnswer("GetFriendPersonaState", person ? person->personaState : 0);
   }
   const char* GetFriendPersonaName(CSteamID user) override {
     record("GetFriendPersonaName", user);
-    return scriptedText("GetFriendPersonaName", "");
+    const world::Person* person = personInWorld("GetFriendPersonaName", user);
+    return scriptedText("GetFriendPersonaName", person ? person->name : "");
   }
   bool GetFriendGamePlayed(CSteamID user, FriendGameInfo_t* gameInfo) override {
     record("GetFriendGamePlayed", user, out(gameInfo));
@@ -113,19 +155,20 @@ class Friends final : public ISteamFriends {
   }
   bool HasFriend(CSteamID user, int friendFlags) override {
     record("HasFriend", user, friendFlags);
-    return scriptedBool("HasFriend", false);
+    const world::Person* person = personInWorld("HasFriend", user);
+    return scriptedBool("HasFriend", person && person != &world::player());
   }
   int GetSmallFriendAvatar(CSteamID user) override {
     record("GetSmallFriendAvatar", user);
-    return intAnswer("GetSmallFriendAvatar");
+    return avatarOf("GetSmallFriendAvatar", user);
   }
   int GetMediumFriendAvatar(CSteamID user) override {
     record("GetMediumFriendAvatar", user);
-    return intAnswer("GetMediumFriendAvatar");
+    return avatarOf("GetMediumFriendAvatar", user);
   }
   int GetLargeFriendAvatar(CSteamID user) override {
     record("GetLargeFriendAvatar", user);
-    return intAnswer("GetLargeFriendAvatar");
+    return avatarOf("GetLargeFriendAvatar", user);
   }
   bool RequestUserInformation(CSteamID user, bool requireNameOnly) override {
     record("RequestUserInformation", user, requireNameOnly);
@@ -174,22 +217,31 @@ class Friends final : public ISteamFriends {
 
   int GetClanCount() override {
     record("GetClanCount");
-    return intAnswer("GetClanCount");
+    return intAnswer("GetClanCount", world::answers("GetClanCount") ? static_cast<int>(world::clans().size()) : 0);
   }
   CSteamID GetClanByIndex(int index) override {
     record("GetClanByIndex", index);
+    if (world::answers("GetClanByIndex")) return CSteamID{clanAt(index) ? clanAt(index)->steamId : 0};
     return idAnswer("GetClanByIndex");
   }
   const char* GetClanName(CSteamID clan) override {
     record("GetClanName", clan);
-    return scriptedText("GetClanName", "");
+    const world::Clan* found = clanInWorld("GetClanName", clan);
+    return scriptedText("GetClanName", found ? found->name : "");
   }
   const char* GetClanTag(CSteamID clan) override {
     record("GetClanTag", clan);
-    return scriptedText("GetClanTag", "");
+    const world::Clan* found = clanInWorld("GetClanTag", clan);
+    return scriptedText("GetClanTag", found ? found->tag : "");
   }
   bool GetClanActivityCounts(CSteamID clan, int* online, int* inGame, int* chatting) override {
     record("GetClanActivityCounts", clan, out(online), out(inGame), out(chatting));
+    if (const world::Clan* found = clanInWorld("GetClanActivityCounts", clan)) {
+      if (online != nullptr) *online = found->online;
+      if (inGame != nullptr) *inGame = found->inGame;
+      if (chatting != nullptr) *chatting = found->chatting;
+      return true;
+    }
     writeScripted("GetClanActivityCounts.online", online);
     writeScripted("GetClanActivityCounts.inGame", inGame);
     writeScripted("GetClanActivityCounts.chatting", chatting);
@@ -201,18 +253,33 @@ class Friends final : public ISteamFriends {
   }
   SteamAPICall_t RequestClanOfficerList(CSteamID clan) override {
     record("RequestClanOfficerList", clan);
-    return newCall("RequestClanOfficerList");
+    SteamAPICall_t call = newCall("RequestClanOfficerList");
+    if (world::answers("RequestClanOfficerList")) {
+      const world::Clan* found = world::clan(clan.value);
+      auto response = world::blank<ClanOfficerListResponse_t>();
+      response.m_steamIDClan = clan;
+      response.m_cOfficers = found ? static_cast<int32>(found->officers.size()) : 0;
+      response.m_bSuccess = found ? 1 : 0;
+      world::completeLater(call, response);
+    }
+    return call;
   }
   CSteamID GetClanOwner(CSteamID clan) override {
     record("GetClanOwner", clan);
+    if (const world::Clan* found = clanInWorld("GetClanOwner", clan)) return CSteamID{found->owner};
     return idAnswer("GetClanOwner");
   }
   int GetClanOfficerCount(CSteamID clan) override {
     record("GetClanOfficerCount", clan);
-    return intAnswer("GetClanOfficerCount");
+    const world::Clan* found = clanInWorld("GetClanOfficerCount", clan);
+    return intAnswer("GetClanOfficerCount", found ? static_cast<int>(found->officers.size()) : 0);
   }
   CSteamID GetClanOfficerByIndex(CSteamID clan, int officer) override {
     record("GetClanOfficerByIndex", clan, officer);
+    if (const world::Clan* found = clanInWorld("GetClanOfficerByIndex", clan)) {
+      bool known = officer >= 0 && officer < static_cast<int>(found->officers.size());
+      return CSteamID{known ? found->officers[static_cast<std::size_t>(officer)] : 0};
+    }
     return idAnswer("GetClanOfficerByIndex");
   }
   SteamAPICall_t JoinClanChatRoom(CSteamID clan) override {
@@ -264,18 +331,23 @@ class Friends final : public ISteamFriends {
 
   void ActivateGameOverlay(const char* dialog) override {
     record("ActivateGameOverlay", dialog);
+    overlayShown("ActivateGameOverlay");
   }
   void ActivateGameOverlayToUser(const char* dialog, CSteamID user) override {
     record("ActivateGameOverlayToUser", dialog, user);
+    overlayShown("ActivateGameOverlayToUser");
   }
   void ActivateGameOverlayToWebPage(const char* url) override {
     record("ActivateGameOverlayToWebPage", url);
+    overlayShown("ActivateGameOverlayToWebPage");
   }
   void ActivateGameOverlayToStore(AppId_t app, EOverlayToStoreFlag flag) override {
     record("ActivateGameOverlayToStore", app, flag);
+    overlayShown("ActivateGameOverlayToStore");
   }
   void ActivateGameOverlayInviteDialog(CSteamID lobby) override {
     record("ActivateGameOverlayInviteDialog", lobby);
+    overlayShown("ActivateGameOverlayInviteDialog");
   }
 
   // Rich presence and invitations

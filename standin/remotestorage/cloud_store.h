@@ -1,7 +1,8 @@
 // The player's cloud files as the stand-in keeps them: what FileWrite was
-// given, for FileRead and the other file questions to answer from. It is the
-// one place that holds cloud files, so a fuller world (files that outlive the
-// process, say) replaces only this.
+// given, for FileRead and the other file questions to answer from, and the
+// content shared from them. It is the one place that holds cloud files; while
+// the built-in world is on, they are read from its save and saved after every
+// change.
 #pragma once
 
 #include <cstddef>
@@ -12,6 +13,11 @@
 #include "../../bridge/core/steamworks/isteamremotestorage.h"
 
 namespace standin {
+
+struct SharedFile {
+  std::string name;
+  std::string data;  // as the file was when shared
+};
 
 struct CloudFile {
   std::string data;
@@ -36,12 +42,22 @@ class CloudStore {
   const char* nameAt(int index) const;
   int32 availableBytes() const;
 
+  // Shares the file as it is now: the handle of the shared content, or 0 when there is no such file.
+  UGCHandle_t share(const std::string& name);
+  const SharedFile* shared(UGCHandle_t content) const;
+
   bool enabledForApp = true;
 
  private:
+  friend void loadCloud(const std::string& text);
+  void persist() const;
+
   std::map<std::string, CloudFile> files_;
+  std::map<UGCHandle_t, SharedFile> shared_;
+  UGCHandle_t nextShared_ = 0x0C0FFEE00001;
 };
 
+void loadCloud(const std::string& text);
 CloudStore& cloud();
 
 }  // namespace standin

@@ -1,8 +1,10 @@
 // The stand-in's ISteamRemoteStorage: logs each call as received, answers what
 // a test scripted (the result under the method's name, out-values and data
-// under "Method.parameter") and otherwise answers from the cloud store.
+// under "Method.parameter") and otherwise answers from the cloud store, and
+// shares content from it while the built-in world is on.
 #include <algorithm>
 #include <cstddef>
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -12,6 +14,8 @@
 #include "../core/interfaces.h"
 #include "../core/recorder.h"
 #include "../core/script.h"
+#include "../world/world.h"
+#include "../world/world_data.h"
 #include "cloud_store.h"
 
 namespace standin {
@@ -135,12 +139,33 @@ class StandInRemoteStorage final : public ISteamRemoteStorage {
 
   SteamAPICall_t FileShare(const char* fileName) override {
     record("FileShare", fileName);
-    return newCall("FileShare");
+    SteamAPICall_t call = newCall("FileShare");
+    if (world::answers("FileShare")) {
+      auto result = world::blank<RemoteStorageFileShareResult_t>();
+      result.m_hFile = fileName == nullptr ? 0 : cloud().share(fileName);
+      result.m_eResult = result.m_hFile != 0 ? world::kResultOK : world::kResultFileNotFound;
+      world::completeLater(call, result);
+    }
+    return call;
   }
 
   SteamAPICall_t UGCDownload(UGCHandle_t content, uint32 priority) override {
     record("UGCDownload", content, priority);
-    return newCall("UGCDownload");
+    SteamAPICall_t call = newCall("UGCDownload");
+    if (world::answers("UGCDownload")) {
+      auto result = world::blank<RemoteStorageDownloadUGCResult_t>();
+      result.m_hFile = content;
+      result.m_eResult = world::kResultFileNotFound;
+      if (const SharedFile* file = cloud().shared(content)) {
+        result.m_eResult = world::kResultOK;
+        result.m_nAppID = world::kAppId;
+        result.m_nSizeInBytes = static_cast<int32>(file->data.size());
+        std::snprintf(result.m_pchFileName, sizeof result.m_pchFileName, "%s", file->name.c_str());
+        result.m_ulSteamIDOwner = world::player().steamId;
+      }
+      world::completeLater(call, result);
+    }
+    return call;
   }
 
   // Writes the scripted details whatever it answers, so a test sees whether
@@ -148,6 +173,15 @@ class StandInRemoteStorage final : public ISteamRemoteStorage {
   bool GetUGCDetails(UGCHandle_t content, AppId_t* appId, char** fileName, int32* sizeInBytes,
                      CSteamID* owner) override {
     record("GetUGCDetails", content, out(appId), out(fileName), out(sizeInBytes), out(owner));
+    if (world::answers("GetUGCDetails")) {
+      const SharedFile* file = cloud().shared(content);
+      if (file == nullptr) return false;
+      if (appId != nullptr) *appId = world::kAppId;
+      if (fileName != nullptr) *fileName = const_cast<char*>(file->name.c_str());
+      if (sizeInBytes != nullptr) *sizeInBytes = static_cast<int32>(file->data.size());
+      if (owner != nullptr) owner->value = world::player().steamId;
+      return true;
+    }
     if (appId != nullptr) *appId = static_cast<AppId_t>(scriptedInt("GetUGCDetails.appId"));
     if (fileName != nullptr) *fileName = const_cast<char*>(scriptedText("GetUGCDetails.fileName", ""));
     if (sizeInBytes != nullptr) *sizeInBytes = static_cast<int32>(scriptedInt("GetUGCDetails.sizeInBytes"));
@@ -157,7 +191,8 @@ class StandInRemoteStorage final : public ISteamRemoteStorage {
 
   int32 UGCRead(UGCHandle_t content, void* data, int32 count, uint32 offset) override {
     record("UGCRead", content, at(data), count, offset);
-    int32 copied = copyInto(data, count, scriptedBytes("UGCRead.data"), offset);
+    const SharedFile* file = world::answers("UGCRead.data") ? cloud().shared(content) : nullptr;
+    int32 copied = copyInto(data, count, scriptedBytes("UGCRead.data", file ? file->data : std::string()), offset);
     return static_cast<int32>(scriptedInt("UGCRead", copied));
   }
 

@@ -2,8 +2,8 @@
 // as received and answered from the script. Results are read under the
 // method's name, out-values under "Method.param"; an out-value is written
 // only when the test scripted it, whatever the result, so a test can tell
-// which values a native passes on. Each answer is decided in one place, the
-// `answer...` helpers, so that a scripted world can later take their place.
+// which values a native passes on. Where nothing is scripted and the built-in
+// world is on, the world answers instead.
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -14,6 +14,9 @@
 #include "../core/interfaces.h"
 #include "../core/recorder.h"
 #include "../core/script.h"
+#include "../world/progress.h"
+#include "../world/world.h"
+#include "../world/world_data.h"
 
 namespace standin {
 namespace {
@@ -94,24 +97,35 @@ class UserStatsStandIn final : public ISteamUserStats {
  public:
   bool RequestCurrentStats() override {
     record("RequestCurrentStats");
+    if (world::answers("RequestCurrentStats")) {
+      auto received = world::blank<UserStatsReceived_t>();
+      received.m_nGameID = world::kGameId;
+      received.m_eResult = world::kResultOK;
+      received.m_steamIDUser = CSteamID{world::player().steamId};
+      world::postLater(received);
+    }
     return answerBool("RequestCurrentStats");
   }
   bool GetStat(const char* name, int32* data) override {
     record("GetStat", name, out(data));
+    if (world::answers("GetStat")) return world::getStat(name, data);
     fillOut("GetStat.data", data);
     return answerBool("GetStat");
   }
   bool GetStat(const char* name, float* data) override {
     record("GetStat", name, out(data));
+    if (world::answers("GetStat")) return world::getStat(name, data);
     fillOut("GetStat.data", data);
     return answerBool("GetStat");
   }
   bool SetStat(const char* name, int32 data) override {
     record("SetStat", name, data);
+    if (world::answers("SetStat")) return world::setStat(name, data);
     return answerBool("SetStat");
   }
   bool SetStat(const char* name, float data) override {
     record("SetStat", name, data);
+    if (world::answers("SetStat")) return world::setStat(name, data);
     return answerBool("SetStat");
   }
   bool UpdateAvgRateStat(const char* name, float flCountThisSession, double dSessionLength) override {
@@ -120,25 +134,30 @@ class UserStatsStandIn final : public ISteamUserStats {
   }
   bool GetAchievement(const char* name, bool* achieved) override {
     record("GetAchievement", name, out(achieved));
+    if (world::answers("GetAchievement")) return world::getAchievement(name, achieved, nullptr);
     fillOut("GetAchievement.achieved", achieved);
     return answerBool("GetAchievement");
   }
   bool SetAchievement(const char* name) override {
     record("SetAchievement", name);
+    if (world::answers("SetAchievement")) return world::setAchievement(name);
     return answerBool("SetAchievement");
   }
   bool ClearAchievement(const char* name) override {
     record("ClearAchievement", name);
+    if (world::answers("ClearAchievement")) return world::clearAchievement(name);
     return answerBool("ClearAchievement");
   }
   bool GetAchievementAndUnlockTime(const char* name, bool* achieved, uint32* unlockTime) override {
     record("GetAchievementAndUnlockTime", name, out(achieved), out(unlockTime));
+    if (world::answers("GetAchievementAndUnlockTime")) return world::getAchievement(name, achieved, unlockTime);
     fillOut("GetAchievementAndUnlockTime.achieved", achieved);
     fillOut("GetAchievementAndUnlockTime.unlockTime", unlockTime);
     return answerBool("GetAchievementAndUnlockTime");
   }
   bool StoreStats() override {
     record("StoreStats");
+    if (world::answers("StoreStats")) return world::storeStats();
     return answerBool("StoreStats");
   }
   int GetAchievementIcon(const char* name) override {
@@ -160,7 +179,15 @@ class UserStatsStandIn final : public ISteamUserStats {
 
   SteamAPICall_t RequestUserStats(CSteamID user) override {
     record("RequestUserStats", user);
-    return answerCall("RequestUserStats");
+    SteamAPICall_t call = answerCall("RequestUserStats");
+    if (world::answers("RequestUserStats")) {
+      auto received = world::blank<UserStatsReceived_t>();
+      received.m_nGameID = world::kGameId;
+      received.m_eResult = world::person(user.value) ? world::kResultOK : world::kResultFail;
+      received.m_steamIDUser = user;
+      world::completeLater(call, received);
+    }
+    return call;
   }
   bool GetUserStat(CSteamID user, const char* name, int32* data) override {
     record("GetUserStat", user, name, out(data));
@@ -188,41 +215,67 @@ class UserStatsStandIn final : public ISteamUserStats {
   SteamAPICall_t FindOrCreateLeaderboard(const char* name, ELeaderboardSortMethod sortMethod,
                                          ELeaderboardDisplayType displayType) override {
     record("FindOrCreateLeaderboard", name, sortMethod, displayType);
-    return answerCall("FindOrCreateLeaderboard");
+    SteamAPICall_t call = answerCall("FindOrCreateLeaderboard");
+    if (world::answers("FindOrCreateLeaderboard")) world::completeLater(call, world::findLeaderboard(name));
+    return call;
   }
   SteamAPICall_t FindLeaderboard(const char* name) override {
     record("FindLeaderboard", name);
-    return answerCall("FindLeaderboard");
+    SteamAPICall_t call = answerCall("FindLeaderboard");
+    if (world::answers("FindLeaderboard")) world::completeLater(call, world::findLeaderboard(name));
+    return call;
   }
   const char* GetLeaderboardName(SteamLeaderboard_t leaderboard) override {
     record("GetLeaderboardName", leaderboard);
+    if (world::answers("GetLeaderboardName")) {
+      const world::Leaderboard* board = world::leaderboard(leaderboard);
+      return board ? board->name : "";
+    }
     return scriptedText("GetLeaderboardName", "");
   }
   int GetLeaderboardEntryCount(SteamLeaderboard_t leaderboard) override {
     record("GetLeaderboardEntryCount", leaderboard);
+    if (world::answers("GetLeaderboardEntryCount")) return world::leaderboardEntryCount(leaderboard);
     return static_cast<int>(answerInt("GetLeaderboardEntryCount"));
   }
   ELeaderboardSortMethod GetLeaderboardSortMethod(SteamLeaderboard_t leaderboard) override {
     record("GetLeaderboardSortMethod", leaderboard);
+    if (world::answers("GetLeaderboardSortMethod")) {
+      const world::Leaderboard* board = world::leaderboard(leaderboard);
+      return static_cast<ELeaderboardSortMethod>(board ? board->sortMethod : 0);
+    }
     return static_cast<ELeaderboardSortMethod>(answerInt("GetLeaderboardSortMethod"));
   }
   ELeaderboardDisplayType GetLeaderboardDisplayType(SteamLeaderboard_t leaderboard) override {
     record("GetLeaderboardDisplayType", leaderboard);
+    if (world::answers("GetLeaderboardDisplayType")) {
+      const world::Leaderboard* board = world::leaderboard(leaderboard);
+      return static_cast<ELeaderboardDisplayType>(board ? board->displayType : 0);
+    }
     return static_cast<ELeaderboardDisplayType>(answerInt("GetLeaderboardDisplayType"));
   }
   SteamAPICall_t DownloadLeaderboardEntries(SteamLeaderboard_t leaderboard, ELeaderboardDataRequest request,
                                             int rangeStart, int rangeEnd) override {
     record("DownloadLeaderboardEntries", leaderboard, request, rangeStart, rangeEnd);
-    return answerCall("DownloadLeaderboardEntries");
+    SteamAPICall_t call = answerCall("DownloadLeaderboardEntries");
+    if (world::answers("DownloadLeaderboardEntries")) {
+      world::completeLater(call, world::downloadEntries(leaderboard, request, rangeStart, rangeEnd));
+    }
+    return call;
   }
   SteamAPICall_t DownloadLeaderboardEntriesForUsers(SteamLeaderboard_t leaderboard, CSteamID* users,
                                                     int userCount) override {
     record("DownloadLeaderboardEntriesForUsers", leaderboard, IdList{users, userCount}, userCount);
-    return answerCall("DownloadLeaderboardEntriesForUsers");
+    SteamAPICall_t call = answerCall("DownloadLeaderboardEntriesForUsers");
+    if (world::answers("DownloadLeaderboardEntriesForUsers")) {
+      world::completeLater(call, world::downloadEntriesForUsers(leaderboard, users, userCount));
+    }
+    return call;
   }
   bool GetDownloadedLeaderboardEntry(SteamLeaderboardEntries_t entries, int index, LeaderboardEntry_t* entry,
                                      int32* details, int cDetailsMax) override {
     record("GetDownloadedLeaderboardEntry", entries, index, out(entry), out(details), cDetailsMax);
+    if (world::answers("GetDownloadedLeaderboardEntry")) return world::downloadedEntry(entries, index, entry);
     if (!answerBool("GetDownloadedLeaderboardEntry")) return false;
     entry->m_steamIDUser = CSteamID{static_cast<uint64>(answerInt("GetDownloadedLeaderboardEntry.steamIDUser"))};
     entry->m_nGlobalRank = static_cast<int32>(answerInt("GetDownloadedLeaderboardEntry.globalRank"));
@@ -236,7 +289,9 @@ class UserStatsStandIn final : public ISteamUserStats {
   SteamAPICall_t UploadLeaderboardScore(SteamLeaderboard_t leaderboard, ELeaderboardUploadScoreMethod method,
                                         int32 score, const int32* details, int detailCount) override {
     record("UploadLeaderboardScore", leaderboard, method, score, DetailList{details, detailCount}, detailCount);
-    return answerCall("UploadLeaderboardScore");
+    SteamAPICall_t call = answerCall("UploadLeaderboardScore");
+    if (world::answers("UploadLeaderboardScore")) world::completeLater(call, world::uploadScore(leaderboard, method, score));
+    return call;
   }
   SteamAPICall_t AttachLeaderboardUGC(SteamLeaderboard_t leaderboard, UGCHandle_t ugc) override {
     record("AttachLeaderboardUGC", leaderboard, ugc);
@@ -245,23 +300,42 @@ class UserStatsStandIn final : public ISteamUserStats {
 
   SteamAPICall_t GetNumberOfCurrentPlayers() override {
     record("GetNumberOfCurrentPlayers");
-    return answerCall("GetNumberOfCurrentPlayers");
+    SteamAPICall_t call = answerCall("GetNumberOfCurrentPlayers");
+    if (world::answers("GetNumberOfCurrentPlayers")) {
+      auto players = world::blank<NumberOfCurrentPlayers_t>();
+      players.m_bSuccess = 1;
+      players.m_cPlayers = world::kPlayersOnline;
+      world::completeLater(call, players);
+    }
+    return call;
   }
   SteamAPICall_t RequestGlobalAchievementPercentages() override {
     record("RequestGlobalAchievementPercentages");
-    return answerCall("RequestGlobalAchievementPercentages");
+    SteamAPICall_t call = answerCall("RequestGlobalAchievementPercentages");
+    if (world::answers("RequestGlobalAchievementPercentages")) {
+      auto ready = world::blank<GlobalAchievementPercentagesReady_t>();
+      ready.m_nGameID = world::kGameId;
+      ready.m_eResult = world::kResultOK;
+      world::completeLater(call, ready);
+    }
+    return call;
   }
   int GetMostAchievedAchievementInfo(char* name, uint32 unNameBufLen, float* percent, bool* achieved) override {
     record("GetMostAchievedAchievementInfo", out(name), unNameBufLen, out(percent), out(achieved));
+    if (world::answers("GetMostAchievedAchievementInfo")) return world::mostAchieved(0, name, unNameBufLen, percent, achieved);
     return mostAchieved("GetMostAchievedAchievementInfo", name, unNameBufLen, percent, achieved);
   }
   int GetNextMostAchievedAchievementInfo(int previous, char* name, uint32 unNameBufLen, float* percent,
                                          bool* achieved) override {
     record("GetNextMostAchievedAchievementInfo", previous, out(name), unNameBufLen, out(percent), out(achieved));
+    if (world::answers("GetNextMostAchievedAchievementInfo")) {
+      return world::mostAchieved(previous + 1, name, unNameBufLen, percent, achieved);
+    }
     return mostAchieved("GetNextMostAchievedAchievementInfo", name, unNameBufLen, percent, achieved);
   }
   bool GetAchievementAchievedPercent(const char* name, float* percent) override {
     record("GetAchievementAchievedPercent", name, out(percent));
+    if (world::answers("GetAchievementAchievedPercent")) return world::achievedPercent(name, percent);
     fillOut("GetAchievementAchievedPercent.percent", percent);
     return answerBool("GetAchievementAchievedPercent");
   }

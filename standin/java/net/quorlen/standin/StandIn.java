@@ -17,8 +17,17 @@ public final class StandIn {
     private StandIn() {
     }
 
-    /** Forgets the log, the scripted answers, pending events and faults; registrations stay. */
+    /**
+     * Forgets the log, the scripted answers, pending events and faults, and turns the built-in world
+     * off, so that unscripted calls get the plain defaults; registrations stay.
+     */
     public static native void reset();
+
+    /**
+     * Turns the built-in world on, with its save in `saveFolder`: unscripted calls are answered by
+     * the world, and what the player stores is saved there and read back from there.
+     */
+    public static native void useWorld(String saveFolder);
 
     /** The calls logged since the last take, one line each, and forgets them. */
     public static List<String> takeCalls() {

@@ -17,6 +17,11 @@ std::vector<std::string>& faults() {
   return all;
 }
 
+bool& recordingFlag() {
+  static bool on = true;
+  return on;
+}
+
 }  // namespace
 
 std::string describe(const char* text) {
@@ -71,6 +76,14 @@ std::string describeSigned(long long value) {
 
 std::string describeUnsigned(unsigned long long value) {
   return std::to_string(value);
+}
+
+bool recording() {
+  return recordingFlag();
+}
+
+void setRecording(bool on) {
+  recordingFlag() = on;
 }
 
 void recordLine(std::string line) {

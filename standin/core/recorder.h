@@ -53,9 +53,15 @@ std::string describe(T value) {
 
 STANDIN_API void recordLine(std::string line);
 
+// Whether calls are logged (they are unless turned off). Benchmarks turn the
+// log off so that its growth and formatting do not hide what they measure.
+STANDIN_API bool recording();
+STANDIN_API void setRecording(bool on);
+
 // Logs "method(arg, arg, ...)".
 template <class... Args>
 void record(const char* method, Args... args) {
+  if (!recording()) return;
   std::string line = method;
   line += '(';
   bool first = true;

@@ -1,0 +1,287 @@
+package net.quorlen.bench;
+
+import java.nio.ByteBuffer;
+import java.nio.file.Files;
+import java.nio.file.Path;
+import java.util.List;
+import net.quorlen.standin.StandIn;
+import net.quorlen.steam.SteamAPI;
+import net.quorlen.steam.SteamFriends;
+import net.quorlen.steam.SteamRemoteStorage;
+import net.quorlen.steam.SteamUser;
+import net.quorlen.steam.SteamUserStats;
+
+/**
+ * Measures nimbrel through the stand-in: the cost of a call of each kind beside
+ * an empty native, the cost of an event, the data path beside a memory copy,
+ * resident memory over many calls and events, and (with --launcher) the start
+ * of the game through the launcher beside the java command. Prints one table.
+ *
+ * Usage: Bench [--tiny] [--launcher LAUNCHER GAME_FOLDER JAVA]
+ * --tiny runs every figure at a token size, to show that the harness works.
+ */
+public final class Bench {
+    static final int ACHIEVEMENT_STORED = 1103;
+    static final int LEADERBOARD_FIND_RESULT = 1104;
+
+    final boolean tiny;
+    final Measure measure;
+    final Table table = new Table();
+
+    final Floor floor = Floor.instance();
+    final SteamUser user = new SteamUser(SteamAPI.SteamUser());
+    final SteamUserStats stats = new SteamUserStats(SteamAPI.SteamUserStats());
+    final SteamFriends friends = new SteamFriends(SteamAPI.SteamFriends());
+    final SteamRemoteStorage storage = new SteamRemoteStorage(SteamAPI.SteamRemoteStorage());
+    final StatsListener listener = new StatsListener();
+
+    Bench(boolean tiny) {
+        this.tiny = tiny;
+        this.measure = tiny ? new Measure(1, 3) : new Measure(3, 9);
+    }
+
+    public static void main(String[] args) throws Exception {
+        System.loadLibrary("nimbrel");
+        boolean tiny = List.of(args).contains("--tiny");
+        int at = List.of(args).indexOf("--launcher");
+        Bench bench = new Bench(tiny);
+        bench.stats.setListener(bench.listener);
+        bench.calls();
+        bench.events();
+        bench.memory();
+        bench.dataPath();
+        if (at >= 0) {
+            new LauncherStart(bench.table, tiny ? 1 : 2, tiny ? 3 : 11).run(Path.of(args[at + 1]),
+                    Path.of(args[at + 2]), Path.of(args[at + 3]));
+        }
+        bench.stats.setListener(null);
+        if (StandIn.liveRegistrations() != 0) {
+            throw new IllegalStateException("registrations left behind: " + StandIn.liveRegistrations());
+        }
+        System.out.print(bench.table.render());
+    }
+
+    int count(int full) {
+        return tiny ? Math.max(1, full / 1000) : full;
+    }
+
+    void calls() throws Exception {
+        Floor.setStandInRecording(false);
+        int n = count(1_000_000);
+        ByteBuffer small = ByteBuffer.allocateDirect(64);
+        int[] out = new int[1];
+        long userHandle = SteamAPI.SteamUser();
+        long storageHandle = SteamAPI.SteamRemoteStorage();
+
+        table.section("Calls: nanoseconds per call, stand-in log off");
+        Measure.Result empty = measure.perOperation(n, Measure.loop(floor::empty));
+        table.row("empty native of our own (the floor)", empty, "ns/call", "1.0×");
+        callRow("`BLoggedOn` (no argument)", n, empty, () -> user.BLoggedOn());
+        callRow("`SetStat` (a string)", n, empty, () -> stats.SetStat("bench.kills", 7));
+        callRow("`GetStat` (an out-array)", n, empty, () -> stats.GetStat("bench.kills", out));
+        callRow("`GetPersonaName` (a string result)", n, empty, () -> friends.GetPersonaName());
+        callRow("`FindLeaderboard` (arming, adapter attached)", n, empty, () -> stats.FindLeaderboard("Scores"));
+        callRow("`FileWrite` of 64 bytes (a buffer)", n, empty, () -> storage.FileWrite("bench.bin", small, 0, 64));
+        callRow("stand-in `BLoggedOn` called without nimbrel", n, empty, () -> Floor.directBLoggedOn(userHandle));
+        callRow("stand-in `FileWrite` of 64 bytes without nimbrel", n, empty,
+                () -> Floor.directFileWrite(storageHandle, small, 64));
+
+        // What the tests' log costs: every call formatted and kept, taken as tests take it.
+        Floor.setStandInRecording(true);
+        StandIn.takeCalls();
+        int takeEvery = 10_000;
+        Measure.Result logged = measure.perOperation(n, count2 -> {
+            long start = System.nanoTime();
+            for (int i = 0; i < count2; i++) {
+                stats.SetStat("bench.kills", 7);
+                if (i % takeEvery == takeEvery - 1) {
+                    StandIn.takeCalls();
+                }
+            }
+            long elapsed = System.nanoTime() - start;
+            StandIn.takeCalls();
+            return elapsed;
+        });
+        table.row("`SetStat` with the stand-in's log on, taken every 10,000 calls", logged, "ns/call",
+                Table.ratio(logged.median(), empty.median()));
+        Floor.setStandInRecording(false);
+    }
+
+    void callRow(String name, int n, Measure.Result floorResult, Runnable call) throws Exception {
+        Measure.Result result = measure.perOperation(n, Measure.loop(call));
+        table.row(name, result, "ns/call", Table.ratio(result.median(), floorResult.median()));
+    }
+
+    void postAchievementStored() {
+        StandIn.event(ACHIEVEMENT_STORED).set("m_nGameID", 480).setText("m_rgchAchievementName", "ACH_WIN_ONE_GAME")
+                .set("m_nCurProgress", 3).set("m_nMaxProgress", 10).post();
+    }
+
+    void completeFindLeaderboard() {
+        stats.FindLeaderboard("Scores");
+        StandIn.event(LEADERBOARD_FIND_RESULT).set("m_hSteamLeaderboard", 77).set("m_bLeaderboardFound", true)
+                .complete(StandIn.lastCall());
+    }
+
+    /** Times only the pumps; preparing each event is the stand-in's work and stays outside. */
+    long pumps(int count, Runnable prepare) {
+        long spent = 0;
+        for (int i = 0; i < count; i++) {
+            prepare.run();
+            long start = System.nanoTime();
+            SteamAPI.SteamAPI_RunCallbacks();
+            spent += System.nanoTime() - start;
+        }
+        return spent;
+    }
+
+    void events() throws Exception {
+        int n = count(200_000);
+        table.section("Events: nanoseconds per event in `SteamAPI_RunCallbacks`");
+        Measure.Result idle = measure.perOperation(n, count -> pumps(count, () -> { }));
+        table.row("a pump with nothing to deliver (the floor)", idle, "ns/pump", "1.0×");
+
+        long before = listener.achievementsStored;
+        Measure.Result callback = measure.perOperation(n, count -> pumps(count, this::postAchievementStored));
+        table.row("callback with a string, one per pump", callback, "ns/event", Table.ratio(callback.median(),
+                idle.median()));
+
+        long foundBefore = listener.leaderboardsFound;
+        Measure.Result result = measure.perOperation(n, count -> pumps(count, this::completeFindLeaderboard));
+        table.row("call result, one per pump", result, "ns/event", Table.ratio(result.median(), idle.median()));
+
+        int batch = tiny ? 100 : 10_000;
+        Measure.Result many = measure.perOperation(batch, count -> {
+            for (int i = 0; i < count; i++) {
+                postAchievementStored();
+            }
+            long start = System.nanoTime();
+            SteamAPI.SteamAPI_RunCallbacks();
+            return System.nanoTime() - start;
+        });
+        table.row("callback with a string, " + String.format("%,d", batch) + " in one pump", many, "ns/event",
+                Table.ratio(many.median(), idle.median()));
+        int rounds = roundsOf(measure);
+        expect("callbacks delivered", (long) (rounds) * (n + batch), listener.achievementsStored - before);
+        expect("call results delivered", (long) rounds * n, listener.leaderboardsFound - foundBefore);
+    }
+
+    static int roundsOf(Measure measure) throws Exception {
+        int[] runs = {0};
+        measure.perOperation(1, count -> {
+            runs[0]++;
+            return 1;
+        });
+        return runs[0];
+    }
+
+    static void expect(String what, long expected, long actual) {
+        if (expected != actual) {
+            throw new IllegalStateException(what + ": expected " + expected + ", got " + actual);
+        }
+    }
+
+    static long residentKiB() throws Exception {
+        for (String line : Files.readAllLines(Path.of("/proc/self/status"))) {
+            if (line.startsWith("VmRSS:")) {
+                return Long.parseLong(line.replaceAll("[^0-9]", ""));
+            }
+        }
+        throw new IllegalStateException("no VmRSS in /proc/self/status");
+    }
+
+    void memory() throws Exception {
+        int calls = count(10_000_000);
+        int events = count(1_000_000);
+        ByteBuffer small = ByteBuffer.allocateDirect(64);
+        int[] out = new int[1];
+        table.section("Resident memory (KiB): " + String.format("%,d", calls) + " calls, then "
+                + String.format("%,d", events) + " events");
+        System.gc();
+        long start = residentKiB();
+        for (int i = 0; i < calls; i += 6) {
+            user.BLoggedOn();
+            stats.SetStat("bench.kills", i);
+            stats.GetStat("bench.kills", out);
+            friends.GetPersonaName();
+            stats.FindLeaderboard("Scores");
+            storage.FileWrite("bench.bin", small, 0, 64);
+        }
+        System.gc();
+        long afterCalls = residentKiB();
+        int perPump = 1000;
+        for (int i = 0; i < events; i += perPump) {
+            for (int j = 0; j < perPump - 1; j++) {
+                postAchievementStored();
+            }
+            completeFindLeaderboard();
+            SteamAPI.SteamAPI_RunCallbacks();
+        }
+        System.gc();
+        long afterEvents = residentKiB();
+        table.row("resident before", single(start), "KiB", "");
+        table.row("resident after the calls", single(afterCalls), "KiB", signed(afterCalls - start) + " KiB");
+        table.row("resident after the events", single(afterEvents), "KiB", signed(afterEvents - afterCalls) + " KiB");
+    }
+
+    static Measure.Result single(double value) {
+        return new Measure.Result(value, value, value);
+    }
+
+    static String signed(long value) {
+        return (value >= 0 ? "+" : "") + String.format("%,d", value);
+    }
+
+    void dataPath() throws Exception {
+        int size = tiny ? 64 * 1024 : 64 * 1024 * 1024;
+        double mib = size / (1024.0 * 1024.0);
+        ByteBuffer source = ByteBuffer.allocateDirect(size);
+        ByteBuffer target = ByteBuffer.allocateDirect(size);
+        for (int i = 0; i < size; i += 4096) {
+            source.put(i, (byte) i);
+            target.put(i, (byte) 0);
+        }
+        long storageHandle = SteamAPI.SteamRemoteStorage();
+        byte[] content = new byte[size];
+        content[size - 1] = 1;
+        StandIn.setBytes("UGCRead.data", content);
+        content = null;
+        Measure data = tiny ? new Measure(1, 3) : new Measure(1, 7);
+
+        table.section("Data path: " + Table.number(mib) + " MiB per transfer, MiB/s (higher is better)");
+        Measure.Result copy = data.perOperation(1, count -> timed(() -> Floor.copy(source, target, size)));
+        dataRow("memcpy between two direct buffers (the floor)", copy, mib, copy);
+        dataRow("`FileWrite` through nimbrel", data.perOperation(1, count -> timed(() -> check(
+                storage.FileWrite("bench.bin", source, 0, size)))), mib, copy);
+        dataRow("stand-in `FileWrite` without nimbrel", data.perOperation(1, count -> timed(() -> check(
+                Floor.directFileWrite(storageHandle, source, size)))), mib, copy);
+        dataRow("`FileRead` through nimbrel", data.perOperation(1, count -> timed(() -> check(
+                storage.FileRead("bench.bin", target, 0, size) == size))), mib, copy);
+        dataRow("stand-in `FileRead` without nimbrel", data.perOperation(1, count -> timed(() -> check(
+                Floor.directFileRead(storageHandle, target, size) == size))), mib, copy);
+        dataRow("`UGCRead` through nimbrel", data.perOperation(1, count -> timed(() -> check(
+                storage.UGCRead(5, target, 0, size) == size))), mib, copy);
+        dataRow("stand-in `UGCRead` without nimbrel", data.perOperation(1, count -> timed(() -> check(
+                Floor.directUGCRead(storageHandle, 5, target, size) == size))), mib, copy);
+        StandIn.reset();
+    }
+
+    static long timed(Runnable transfer) {
+        long start = System.nanoTime();
+        transfer.run();
+        return System.nanoTime() - start;
+    }
+
+    static void check(boolean fine) {
+        if (!fine) {
+            throw new IllegalStateException("a transfer did not move all its bytes");
+        }
+    }
+
+    void dataRow(String name, Measure.Result nanos, double mib, Measure.Result floorNanos) {
+        // Throughput: the fastest round is the highest rate, so min and max swap.
+        Measure.Result rate = new Measure.Result(mib / (nanos.median() / 1e9), mib / (nanos.max() / 1e9),
+                mib / (nanos.min() / 1e9));
+        table.row(name, rate, "MiB/s", Table.ratio(nanos.median(), floorNanos.median()) + " the floor's time");
+    }
+}

@@ -1,0 +1,56 @@
+package net.quorlen.bench;
+
+import java.util.Arrays;
+
+/** Warm-up, then several timed rounds; the median and the spread of the rounds. */
+final class Measure {
+    /** Does `count` operations and returns the nanoseconds that the measured part took. */
+    interface Batch {
+        long run(int count) throws Exception;
+    }
+
+    /** Nanoseconds per operation: median and the extremes of the rounds. */
+    record Result(double median, double min, double max) {
+        Result scaled(double factor) {
+            return new Result(median * factor, min * factor, max * factor);
+        }
+    }
+
+    private final int warmups;
+    private final int rounds;
+
+    Measure(int warmups, int rounds) {
+        this.warmups = warmups;
+        this.rounds = rounds;
+    }
+
+    Result perOperation(int count, Batch batch) throws Exception {
+        for (int i = 0; i < warmups; i++) {
+            batch.run(count);
+        }
+        double[] each = new double[rounds];
+        for (int i = 0; i < rounds; i++) {
+            each[i] = batch.run(count) / (double) count;
+        }
+        return of(each);
+    }
+
+    static Result of(double[] values) {
+        double[] sorted = values.clone();
+        Arrays.sort(sorted);
+        int n = sorted.length;
+        double median = n % 2 == 1 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
+        return new Result(median, sorted[0], sorted[n - 1]);
+    }
+
+    /** Times a loop body that needs no setup between operations. */
+    static Batch loop(Runnable body) {
+        return count -> {
+            long start = System.nanoTime();
+            for (int i = 0; i < count; i++) {
+                body.run();
+            }
+            return System.nanoTime() - start;
+        };
+    }
+}

@@ -32,6 +32,19 @@ JNIEXPORT jboolean JNICALL Java_net_quorlen_bench_Floor_empty(JNIEnv*, jobject) 
   return JNI_FALSE;
 }
 
+JNIEXPORT void JNICALL Java_net_quorlen_bench_Floor_findClass(JNIEnv* env, jclass) {
+  env->DeleteLocalRef(env->FindClass("net/quorlen/steam/ISteamObject"));
+}
+
+// What nimbrel's frame asks of the VM before each Steamworks call, and nothing else.
+JNIEXPORT jlong JNICALL Java_net_quorlen_bench_Floor_frameLookups(JNIEnv* env, jclass, jobject wrapper) {
+  jclass type = env->FindClass("net/quorlen/steam/ISteamObject");
+  jmethodID getter = env->GetMethodID(type, "getPointer", "()J");
+  jlong handle = env->CallLongMethod(wrapper, getter);
+  env->DeleteLocalRef(type);
+  return handle;
+}
+
 JNIEXPORT void JNICALL Java_net_quorlen_bench_Floor_setStandInRecording(JNIEnv*, jclass, jboolean on) {
   standin::setRecording(on == JNI_TRUE);
 }

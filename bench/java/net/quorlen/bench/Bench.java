@@ -42,6 +42,8 @@ public final class Bench {
 
     public static void main(String[] args) throws Exception {
         System.loadLibrary("nimbrel");
+        // The stand-in as the tests have it: answers from its defaults, files kept in memory only.
+        StandIn.reset();
         boolean tiny = List.of(args).contains("--tiny");
         int at = List.of(args).indexOf("--launcher");
         Bench bench = new Bench(tiny);
@@ -76,6 +78,9 @@ public final class Bench {
         table.section("Calls: nanoseconds per call, stand-in log off");
         Measure.Result empty = measure.perOperation(n, Measure.loop(floor::empty));
         table.row("empty native of our own (the floor)", empty, "ns/call", "1.0×");
+        callRow("FindClass alone, in a native of our own", n, empty, Floor::findClass);
+        callRow("the frame's lookups alone (FindClass, GetMethodID, getPointer)", n, empty,
+                () -> Floor.frameLookups(user));
         callRow("`BLoggedOn` (no argument)", n, empty, () -> user.BLoggedOn());
         callRow("`SetStat` (a string)", n, empty, () -> stats.SetStat("bench.kills", 7));
         callRow("`GetStat` (an out-array)", n, empty, () -> stats.GetStat("bench.kills", out));
@@ -197,8 +202,24 @@ public final class Bench {
         int[] out = new int[1];
         table.section("Resident memory (KiB): " + String.format("%,d", calls) + " calls, then "
                 + String.format("%,d", events) + " events");
+        // A tenth first, so that compiled code and the stand-in's tables have their
+        // size before the count starts; what grows after that grows with use.
+        mixedCalls(calls / 10, small, out);
+        pumpEvents(events / 10);
         System.gc();
         long start = residentKiB();
+        mixedCalls(calls, small, out);
+        System.gc();
+        long afterCalls = residentKiB();
+        pumpEvents(events);
+        System.gc();
+        long afterEvents = residentKiB();
+        table.row("resident before", single(start), "KiB", "");
+        table.row("resident after the calls", single(afterCalls), "KiB", signed(afterCalls - start) + " KiB");
+        table.row("resident after the events", single(afterEvents), "KiB", signed(afterEvents - afterCalls) + " KiB");
+    }
+
+    void mixedCalls(int calls, ByteBuffer small, int[] out) {
         for (int i = 0; i < calls; i += 6) {
             user.BLoggedOn();
             stats.SetStat("bench.kills", i);
@@ -207,9 +228,11 @@ public final class Bench {
             stats.FindLeaderboard("Scores");
             storage.FileWrite("bench.bin", small, 0, 64);
         }
-        System.gc();
-        long afterCalls = residentKiB();
-        int perPump = 1000;
+    }
+
+    /** Events in pumps of a thousand: string callbacks and one call result each. */
+    void pumpEvents(int events) {
+        int perPump = Math.min(1000, events);
         for (int i = 0; i < events; i += perPump) {
             for (int j = 0; j < perPump - 1; j++) {
                 postAchievementStored();
@@ -217,11 +240,6 @@ public final class Bench {
             completeFindLeaderboard();
             SteamAPI.SteamAPI_RunCallbacks();
         }
-        System.gc();
-        long afterEvents = residentKiB();
-        table.row("resident before", single(start), "KiB", "");
-        table.row("resident after the calls", single(afterCalls), "KiB", signed(afterCalls - start) + " KiB");
-        table.row("resident after the events", single(afterEvents), "KiB", signed(afterEvents - afterCalls) + " KiB");
     }
 
     static Measure.Result single(double value) {

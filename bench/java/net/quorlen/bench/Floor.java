@@ -11,6 +11,12 @@ final class Floor {
     /** Does nothing: what any instance native without arguments costs before it does anything. */
     native boolean empty();
 
+    /** FindClass of nimbrel's interface class, and nothing else. */
+    static native void findClass();
+
+    /** The lookups of nimbrel's frame (FindClass, GetMethodID, CallLongMethod of getPointer) alone. */
+    static native long frameLookups(Object wrapper);
+
     /** Turns the stand-in's call log on or off; it is on unless a benchmark turns it off. */
     static native void setStandInRecording(boolean on);
 

@@ -61,8 +61,33 @@ final class LauncherStart {
         table.row("launcher ÷ java, round by round", Measure.of(ratios), "ratio", "");
     }
 
-    /** Starts the command in the folder and returns the milliseconds until the game's main reported. */
+    /** The launcher's exit code when another copy holds the machine's single-instance lock. */
+    static final int ALREADY_RUNNING = 6;
+
+    /**
+     * Starts the command in the folder and returns the milliseconds until the
+     * game's main reported. Another copy of the game (a test, a demo) holds the
+     * lock for a few seconds at most, so a start it refuses is tried again.
+     */
     static double millisToMain(List<String> command, Path folder) throws IOException, InterruptedException {
+        for (int attempt = 0; ; attempt++) {
+            try {
+                return attempt(command, folder);
+            } catch (AlreadyRunning e) {
+                if (attempt == 300) {
+                    throw new IllegalStateException("another copy of the game kept running for a minute");
+                }
+                Thread.sleep(200);
+            }
+        }
+    }
+
+    static final class AlreadyRunning extends Exception {
+        private static final long serialVersionUID = 1L;
+    }
+
+    static double attempt(List<String> command, Path folder)
+            throws IOException, InterruptedException, AlreadyRunning {
         ProcessBuilder builder = new ProcessBuilder(command).directory(folder.toFile());
         // OpenJDK 17 no longer knows two of the launcher's settings.
         builder.environment().put("JAVA_TOOL_OPTIONS", "-XX:+IgnoreUnrecognizedVMOptions");
@@ -72,6 +97,9 @@ final class LauncherStart {
         Process process = builder.start();
         String output = new String(process.getInputStream().readAllBytes(), StandardCharsets.UTF_8);
         int code = process.waitFor();
+        if (code == ALREADY_RUNNING) {
+            throw new AlreadyRunning();
+        }
         if (code != 0) {
             throw new IllegalStateException(command.get(0) + " ended with " + code + ":\n" + output);
         }

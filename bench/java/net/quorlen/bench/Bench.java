@@ -3,6 +3,7 @@ package net.quorlen.bench;
 import java.nio.ByteBuffer;
 import java.nio.file.Files;
 import java.nio.file.Path;
+import java.util.ArrayList;
 import java.util.List;
 import net.quorlen.standin.StandIn;
 import net.quorlen.steam.SteamAPI;
@@ -76,20 +77,35 @@ public final class Bench {
         long storageHandle = SteamAPI.SteamRemoteStorage();
 
         table.section("Calls: nanoseconds per call, stand-in log off");
-        Measure.Result empty = measure.perOperation(n, Measure.loop(floor::empty));
-        table.row("empty native of our own (the floor)", empty, "ns/call", "1.0×");
-        callRow("FindClass alone, in a native of our own", n, empty, Floor::findClass);
-        callRow("the frame's lookups alone (FindClass, GetMethodID, getPointer)", n, empty,
-                () -> Floor.frameLookups(user));
-        callRow("`BLoggedOn` (no argument)", n, empty, () -> user.BLoggedOn());
-        callRow("`SetStat` (a string)", n, empty, () -> stats.SetStat("bench.kills", 7));
-        callRow("`GetStat` (an out-array)", n, empty, () -> stats.GetStat("bench.kills", out));
-        callRow("`GetPersonaName` (a string result)", n, empty, () -> friends.GetPersonaName());
-        callRow("`FindLeaderboard` (arming, adapter attached)", n, empty, () -> stats.FindLeaderboard("Scores"));
-        callRow("`FileWrite` of 64 bytes (a buffer)", n, empty, () -> storage.FileWrite("bench.bin", small, 0, 64));
-        callRow("stand-in `BLoggedOn` called without nimbrel", n, empty, () -> Floor.directBLoggedOn(userHandle));
-        callRow("stand-in `FileWrite` of 64 bytes without nimbrel", n, empty,
-                () -> Floor.directFileWrite(storageHandle, small, 64));
+        List<String> names = new ArrayList<>();
+        List<Measure.Batch> batches = new ArrayList<>();
+        names.add("empty native of our own (the floor)");
+        batches.add(Measure.loop(floor::empty));
+        names.add("FindClass alone, in a native of our own");
+        batches.add(Measure.loop(Floor::findClass));
+        names.add("the frame's lookups alone (FindClass, GetMethodID, getPointer)");
+        batches.add(Measure.loop(() -> Floor.frameLookups(user)));
+        names.add("`BLoggedOn` (no argument)");
+        batches.add(Measure.loop(() -> user.BLoggedOn()));
+        names.add("`SetStat` (a string)");
+        batches.add(Measure.loop(() -> stats.SetStat("bench.kills", 7)));
+        names.add("`GetStat` (a string and an out-array)");
+        batches.add(Measure.loop(() -> stats.GetStat("bench.kills", out)));
+        names.add("`GetPersonaName` (a string result)");
+        batches.add(Measure.loop(() -> friends.GetPersonaName()));
+        names.add("`FindLeaderboard` (arming, adapter attached)");
+        batches.add(Measure.loop(() -> stats.FindLeaderboard("Scores")));
+        names.add("`FileWrite` of 64 bytes (a string and a buffer)");
+        batches.add(Measure.loop(() -> storage.FileWrite("bench.bin", small, 0, 64)));
+        names.add("stand-in `BLoggedOn` called without nimbrel");
+        batches.add(Measure.loop(() -> Floor.directBLoggedOn(userHandle)));
+        names.add("stand-in `FileWrite` of 64 bytes without nimbrel");
+        batches.add(Measure.loop(() -> Floor.directFileWrite(storageHandle, small, 64)));
+        List<Measure.Result> results = measure.interleaved(n, batches);
+        Measure.Result empty = results.get(0);
+        for (int i = 0; i < names.size(); i++) {
+            table.row(names.get(i), results.get(i), "ns/call", Table.ratio(results.get(i).median(), empty.median()));
+        }
 
         // What the tests' log costs: every call formatted and kept, taken as tests take it.
         Floor.setStandInRecording(true);
@@ -110,11 +126,6 @@ public final class Bench {
         table.row("`SetStat` with the stand-in's log on, taken every 10,000 calls", logged, "ns/call",
                 Table.ratio(logged.median(), empty.median()));
         Floor.setStandInRecording(false);
-    }
-
-    void callRow(String name, int n, Measure.Result floorResult, Runnable call) throws Exception {
-        Measure.Result result = measure.perOperation(n, Measure.loop(call));
-        table.row(name, result, "ns/call", Table.ratio(result.median(), floorResult.median()));
     }
 
     void postAchievementStored() {
@@ -143,32 +154,36 @@ public final class Bench {
     void events() throws Exception {
         int n = count(200_000);
         table.section("Events: nanoseconds per event in `SteamAPI_RunCallbacks`");
-        Measure.Result idle = measure.perOperation(n, count -> pumps(count, () -> { }));
-        table.row("a pump with nothing to deliver (the floor)", idle, "ns/pump", "1.0×");
-
-        long before = listener.achievementsStored;
-        Measure.Result callback = measure.perOperation(n, count -> pumps(count, this::postAchievementStored));
-        table.row("callback with a string, one per pump", callback, "ns/event", Table.ratio(callback.median(),
-                idle.median()));
-
-        long foundBefore = listener.leaderboardsFound;
-        Measure.Result result = measure.perOperation(n, count -> pumps(count, this::completeFindLeaderboard));
-        table.row("call result, one per pump", result, "ns/event", Table.ratio(result.median(), idle.median()));
-
         int batch = tiny ? 100 : 10_000;
-        Measure.Result many = measure.perOperation(batch, count -> {
-            for (int i = 0; i < count; i++) {
-                postAchievementStored();
-            }
-            long start = System.nanoTime();
-            SteamAPI.SteamAPI_RunCallbacks();
-            return System.nanoTime() - start;
-        });
-        table.row("callback with a string, " + String.format("%,d", batch) + " in one pump", many, "ns/event",
-                Table.ratio(many.median(), idle.median()));
+        long before = listener.achievementsStored;
+        long foundBefore = listener.leaderboardsFound;
+        List<Measure.Result> results = measure.interleaved(n, List.of(
+                count -> pumps(count, () -> { }),
+                count -> pumps(count, this::postAchievementStored),
+                count -> pumps(count, this::completeFindLeaderboard),
+                // `count` events per batch would be n; this row wants `batch` in one pump
+                count -> oneFullPump(batch) * count / batch));
+        Measure.Result idle = results.get(0);
+        table.row("a pump with nothing to deliver (the floor)", idle, "ns/pump", "1.0×");
+        table.row("callback with a string, one per pump", results.get(1), "ns/event",
+                Table.ratio(results.get(1).median(), idle.median()));
+        table.row("call result, one per pump", results.get(2), "ns/event",
+                Table.ratio(results.get(2).median(), idle.median()));
+        table.row("callback with a string, " + String.format("%,d", batch) + " in one pump", results.get(3),
+                "ns/event", Table.ratio(results.get(3).median(), idle.median()));
         int rounds = roundsOf(measure);
         expect("callbacks delivered", (long) (rounds) * (n + batch), listener.achievementsStored - before);
         expect("call results delivered", (long) rounds * n, listener.leaderboardsFound - foundBefore);
+    }
+
+    /** Posts `events` string callbacks and times the one pump that delivers them all. */
+    long oneFullPump(int events) {
+        for (int i = 0; i < events; i++) {
+            postAchievementStored();
+        }
+        long start = System.nanoTime();
+        SteamAPI.SteamAPI_RunCallbacks();
+        return System.nanoTime() - start;
     }
 
     static int roundsOf(Measure measure) throws Exception {

@@ -1,6 +1,8 @@
 package net.quorlen.bench;
 
+import java.util.ArrayList;
 import java.util.Arrays;
+import java.util.List;
 
 /** Warm-up, then several timed rounds; the median and the spread of the rounds. */
 final class Measure {
@@ -33,6 +35,30 @@ final class Measure {
             each[i] = batch.run(count) / (double) count;
         }
         return of(each);
+    }
+
+    /**
+     * Like perOperation for several batches at once, taking their rounds in
+     * turn, so that a burst of load from elsewhere on the machine falls on all
+     * of them and leaves their ratios alone.
+     */
+    List<Result> interleaved(int count, List<Batch> batches) throws Exception {
+        for (int i = 0; i < warmups; i++) {
+            for (Batch batch : batches) {
+                batch.run(count);
+            }
+        }
+        double[][] each = new double[batches.size()][rounds];
+        for (int i = 0; i < rounds; i++) {
+            for (int b = 0; b < batches.size(); b++) {
+                each[b][i] = batches.get(b).run(count) / (double) count;
+            }
+        }
+        List<Result> results = new ArrayList<>();
+        for (double[] values : each) {
+            results.add(of(values));
+        }
+        return results;
     }
 
     static Result of(double[] values) {

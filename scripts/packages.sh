@@ -4,7 +4,7 @@ zentrobe_packages=(
   build-essential cmake openjdk-17-jdk-headless junit5
   gcc-multilib g++-multilib qemu-user openjdk-17-jdk-headless:i386
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 wine64
-  libclang-rt-14-dev clang-14 googletest libgtest-dev python3
+  googletest libgtest-dev python3
 )
 
 zentrobe_install_packages() {

@@ -8,7 +8,7 @@
 #include "jni/booleans.h"
 #include "jni/java_string.h"
 #include "jni/out_array.h"
-#include "steam_id.h"
+#include "jni/steam_id.h"
 #include "steam_id_list.h"
 #include "steamworks/isteamfriends.h"
 

@@ -5,7 +5,7 @@
 #include "adapter/adapter_natives.h"
 #include "frame.h"
 #include "friends_callback_handler.h"
-#include "steam_id.h"
+#include "jni/steam_id.h"
 #include "steamworks/isteamfriends.h"
 
 using namespace nimbrel;

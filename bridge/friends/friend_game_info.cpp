@@ -1,7 +1,7 @@
 #include "friend_game_info.h"
 
 #include "jni/local_ref.h"
-#include "steam_id.h"
+#include "jni/steam_id.h"
 
 namespace nimbrel {
 

@@ -6,7 +6,7 @@
 #include "jni/booleans.h"
 #include "jni/out_array.h"
 #include "jni/string_arg.h"
-#include "steam_id.h"
+#include "jni/steam_id.h"
 #include "steamworks/isteamfriends.h"
 
 using namespace nimbrel;

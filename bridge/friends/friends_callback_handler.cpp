@@ -4,7 +4,7 @@
 
 #include "jni/booleans.h"
 #include "jni/java_string.h"
-#include "steam_id.h"
+#include "jni/steam_id.h"
 
 // Character fields go to newJavaString with their size spelled out: given the
 // array alone, overload resolution picks the NUL-terminated pointer form, which

@@ -3,7 +3,7 @@
 
 #include "frame.h"
 #include "jni/string_arg.h"
-#include "steam_id.h"
+#include "jni/steam_id.h"
 #include "steamworks/isteamfriends.h"
 
 using namespace nimbrel;

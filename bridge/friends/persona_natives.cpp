@@ -9,7 +9,7 @@
 #include "jni/local_ref.h"
 #include "jni/out_array.h"
 #include "jni/string_arg.h"
-#include "steam_id.h"
+#include "jni/steam_id.h"
 #include "steamworks/isteamfriends.h"
 
 using namespace nimbrel;

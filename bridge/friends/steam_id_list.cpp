@@ -1,7 +1,7 @@
 #include "steam_id_list.h"
 
 #include "jni/array_elements.h"
-#include "steam_id.h"
+#include "jni/steam_id.h"
 
 namespace nimbrel {
 

@@ -10,6 +10,7 @@
 #include "jni/string_arg.h"
 #include "remotestorage_callback_handler.h"
 #include "steamworks/isteamremotestorage.h"
+#include "jni/steam_id.h"
 
 using namespace nimbrel;
 
@@ -48,7 +49,7 @@ JNIEXPORT jboolean JNICALL Java_net_quorlen_steam_SteamRemoteStorage_GetUGCDetai
   appIdOut.set(static_cast<jlong>(app));  // an app id is unsigned: never a negative long
   fileNameOut.setText(name);
   sizeOut.set(size);
-  ownerOut.set(static_cast<jlong>(owner.value));
+  ownerOut.set(javaId(owner));
   return JNI_TRUE;
 }
 

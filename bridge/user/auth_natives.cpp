@@ -6,6 +6,7 @@
 #include "jni/direct_region.h"
 #include "jni/out_array.h"
 #include "steamworks/isteamuser.h"
+#include "jni/steam_id.h"
 
 using namespace nimbrel;
 
@@ -32,14 +33,14 @@ JNIEXPORT jint JNICALL Java_net_quorlen_steam_SteamUser_BeginAuthSession(JNIEnv*
   DirectRegion region(env, ticket, position, limit);
   if (rejected(env)) return 0;
   return static_cast<jint>(user->BeginAuthSession(region.begin(), static_cast<int>(region.bytes()),
-                                                  CSteamID{static_cast<uint64>(steamIdTicketOwner)}));
+                                                  steamId(steamIdTicketOwner)));
 }
 
 JNIEXPORT void JNICALL Java_net_quorlen_steam_SteamUser_EndAuthSession(JNIEnv* env, jobject self,
                                                                       jlong steamIdUser) {
   auto* user = pointerOf<ISteamUser>(env, self);
   if (rejected(env)) return;
-  user->EndAuthSession(CSteamID{static_cast<uint64>(steamIdUser)});
+  user->EndAuthSession(steamId(steamIdUser));
 }
 
 JNIEXPORT void JNICALL Java_net_quorlen_steam_SteamUser_CancelAuthTicket(JNIEnv* env, jobject self,

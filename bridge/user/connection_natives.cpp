@@ -5,6 +5,7 @@
 #include "jni/booleans.h"
 #include "jni/direct_region.h"
 #include "steamworks/isteamuser.h"
+#include "jni/steam_id.h"
 
 using namespace nimbrel;
 
@@ -28,7 +29,7 @@ JNIEXPORT jint JNICALL Java_net_quorlen_steam_SteamUser_InitiateGameConnection(J
   DirectRegion region(env, authBlob, position, limit);
   if (rejected(env)) return 0;
   return user->InitiateGameConnection(region.begin(), static_cast<int>(region.bytes()),
-                                      CSteamID{static_cast<uint64>(steamIdGameServer)},
+                                      steamId(steamIdGameServer),
                                       static_cast<uint32>(serverIp), portOf(serverPort), fromJBoolean(secure));
 }
 
@@ -44,7 +45,7 @@ JNIEXPORT void JNICALL Java_net_quorlen_steam_SteamUser_AdvertiseGame(JNIEnv* en
                                                                      jint serverPort) {
   auto* user = pointerOf<ISteamUser>(env, self);
   if (rejected(env)) return;
-  user->AdvertiseGame(CSteamID{static_cast<uint64>(steamIdGameServer)}, static_cast<uint32>(serverIp),
+  user->AdvertiseGame(steamId(steamIdGameServer), static_cast<uint32>(serverIp),
                       portOf(serverPort));
 }
 

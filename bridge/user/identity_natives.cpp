@@ -7,6 +7,7 @@
 #include "jni/local_ref.h"
 #include "jni/out_array.h"
 #include "steamworks/isteamuser.h"
+#include "jni/steam_id.h"
 
 using namespace nimbrel;
 
@@ -21,7 +22,7 @@ extern "C" {
 JNIEXPORT jlong JNICALL Java_net_quorlen_steam_SteamUser_GetSteamID(JNIEnv* env, jobject self) {
   auto* user = pointerOf<ISteamUser>(env, self);
   if (rejected(env)) return 0;
-  return static_cast<jlong>(user->GetSteamID().value);
+  return javaId(user->GetSteamID());
 }
 
 JNIEXPORT jboolean JNICALL Java_net_quorlen_steam_SteamUser_BLoggedOn(JNIEnv* env, jobject self) {

@@ -1,6 +1,7 @@
 #include "user_callback_handler.h"
 
 #include "jni/booleans.h"
+#include "jni/steam_id.h"
 
 namespace nimbrel {
 
@@ -30,7 +31,7 @@ void UserCallbackHandler::onIPCFailure(const IPCFailure_t& e, const ListenerMeth
 
 void UserCallbackHandler::onValidateAuthTicketResponse(const ValidateAuthTicketResponse_t& e,
                                                        const ListenerMethod& m) {
-  call(m, static_cast<jlong>(e.m_SteamID.value), static_cast<jint>(e.m_eAuthSessionResponse));
+  call(m, javaId(e.m_SteamID), static_cast<jint>(e.m_eAuthSessionResponse));
 }
 
 }  // namespace nimbrel

@@ -16,6 +16,7 @@
 #include "jni/string_arg.h"
 #include "steamworks/isteamuserstats.h"
 #include "userstats_callback_handler.h"
+#include "jni/steam_id.h"
 
 using namespace nimbrel;
 
@@ -31,7 +32,7 @@ jobject newLeaderboardEntry(JNIEnv* env, const LeaderboardEntry_t& entry) {
   if (!type) return nullptr;
   jmethodID constructor = env->GetMethodID(type.get(), "<init>", "(JIIIJ)V");
   if (constructor == nullptr) return nullptr;
-  return env->NewObject(type.get(), constructor, static_cast<jlong>(entry.m_steamIDUser.value),
+  return env->NewObject(type.get(), constructor, javaId(entry.m_steamIDUser),
                         static_cast<jint>(entry.m_nGlobalRank), static_cast<jint>(entry.m_nScore),
                         static_cast<jint>(entry.m_cDetails), static_cast<jlong>(entry.m_hUGC));
 }

@@ -10,16 +10,9 @@
 #include "jni/string_arg.h"
 #include "steamworks/isteamuserstats.h"
 #include "userstats_callback_handler.h"
+#include "jni/steam_id.h"
 
 using namespace nimbrel;
-
-namespace {
-
-CSteamID steamId(jlong id) {
-  return CSteamID{static_cast<uint64>(id)};
-}
-
-}  // namespace
 
 extern "C" {
 

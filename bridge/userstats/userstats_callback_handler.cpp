@@ -1,28 +1,13 @@
 #include "userstats_callback_handler.h"
 
-#include <cstddef>
-
 #include "jni/booleans.h"
 #include "jni/java_string.h"
+#include "jni/steam_id.h"
 
 namespace nimbrel {
-namespace {
-
-jlong idOf(CSteamID id) {
-  return static_cast<jlong>(id.value);
-}
-
-// Spelled with its size: given the bare array, overload resolution would pick
-// the NUL-terminated form, which reads on past a name that fills its field.
-template <std::size_t N>
-jstring nameOf(JNIEnv* env, const char (&field)[N]) {
-  return newJavaString(env, field, N);
-}
-
-}  // namespace
 
 void UserStatsCallbackHandler::onUserStatsReceived(const UserStatsReceived_t& e, const ListenerMethod& m) {
-  call(m, static_cast<jlong>(e.m_nGameID), static_cast<jint>(e.m_eResult), idOf(e.m_steamIDUser));
+  call(m, static_cast<jlong>(e.m_nGameID), static_cast<jint>(e.m_eResult), javaId(e.m_steamIDUser));
 }
 
 void UserStatsCallbackHandler::onLeaderboardFindResult(const LeaderboardFindResult_t& e, const ListenerMethod& m) {
@@ -65,17 +50,17 @@ void UserStatsCallbackHandler::onUserStatsStored(const UserStatsStored_t& e, con
 
 void UserStatsCallbackHandler::onUserAchievementStored(const UserAchievementStored_t& e, const ListenerMethod& m) {
   call(m, static_cast<jlong>(e.m_nGameID), flagToJBoolean(e.m_bGroupAchievement),
-       nameOf(env(), e.m_rgchAchievementName), static_cast<jint>(e.m_nCurProgress),
+       newJavaStringFromField(env(), e.m_rgchAchievementName), static_cast<jint>(e.m_nCurProgress),
        static_cast<jint>(e.m_nMaxProgress));
 }
 
 void UserStatsCallbackHandler::onUserStatsUnloaded(const UserStatsUnloaded_t& e, const ListenerMethod& m) {
-  call(m, idOf(e.m_steamIDUser));
+  call(m, javaId(e.m_steamIDUser));
 }
 
 void UserStatsCallbackHandler::onUserAchievementIconFetched(const UserAchievementIconFetched_t& e,
                                                             const ListenerMethod& m) {
-  call(m, static_cast<jlong>(e.m_nGameID), nameOf(env(), e.m_rgchAchievementName),
+  call(m, static_cast<jlong>(e.m_nGameID), newJavaStringFromField(env(), e.m_rgchAchievementName),
        flagToJBoolean(e.m_bAchieved), static_cast<jint>(e.m_nIconHandle));
 }
 

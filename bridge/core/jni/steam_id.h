@@ -3,7 +3,7 @@
 
 #include <jni.h>
 
-#include "steamworks/steam_types.h"
+#include "../steamworks/steam_types.h"
 
 namespace nimbrel {
 

@@ -5,7 +5,7 @@
 // there and never read past the end.
 #pragma once
 
-#include "native_array.h"
+#include "jni/native_array.h"
 
 namespace nimbrel {
 

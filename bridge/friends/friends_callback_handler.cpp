@@ -6,21 +6,7 @@
 #include "jni/java_string.h"
 #include "jni/steam_id.h"
 
-// Character fields go to newJavaString with their size spelled out: given the
-// array alone, overload resolution picks the NUL-terminated pointer form, which
-// would read on past a field that fills its array.
-
 namespace nimbrel {
-
-// An argument the VM could not allocate: the event cannot be told, so it is
-// dropped the way a failing listener's is, described and cleared, and the
-// events after it are delivered as usual.
-bool FriendsCallbackHandler::heapExhausted() const {
-  if (!env()->ExceptionCheck()) return false;
-  env()->ExceptionDescribe();
-  env()->ExceptionClear();
-  return true;
-}
 
 void FriendsCallbackHandler::onDownloadClanActivityCountsResult(const DownloadClanActivityCountsResult_t& e,
                                                                 const ListenerMethod& m) {
@@ -53,7 +39,6 @@ void FriendsCallbackHandler::onFriendsEnumerateFollowingList(const FriendsEnumer
   for (jint i = 0; i < count; ++i) ids[i] = javaId(e.m_rgSteamID[i]);
   jlongArray list = env()->NewLongArray(count);
   if (list != nullptr) env()->SetLongArrayRegion(list, 0, count, ids);
-  if (heapExhausted()) return;
   call(m, static_cast<jint>(e.m_eResult), list, static_cast<jint>(e.m_nTotalResultCount));
 }
 
@@ -67,9 +52,8 @@ void FriendsCallbackHandler::onOverlayActivated(const GameOverlayActivated_t& e,
 
 void FriendsCallbackHandler::onGameServerChangeRequested(const GameServerChangeRequested_t& e,
                                                          const ListenerMethod& m) {
-  jstring server = newJavaString(env(), e.m_rgchServer, sizeof e.m_rgchServer);
-  jstring password = newJavaString(env(), e.m_rgchPassword, sizeof e.m_rgchPassword);
-  if (heapExhausted()) return;
+  jstring server = newJavaStringFromField(env(), e.m_rgchServer);
+  jstring password = newJavaStringFromField(env(), e.m_rgchPassword);
   call(m, server, password);
 }
 
@@ -88,8 +72,7 @@ void FriendsCallbackHandler::onFriendRichPresenceUpdate(const FriendRichPresence
 
 void FriendsCallbackHandler::onGameRichPresenceJoinRequested(const GameRichPresenceJoinRequested_t& e,
                                                              const ListenerMethod& m) {
-  jstring connect = newJavaString(env(), e.m_rgchConnect, sizeof e.m_rgchConnect);
-  if (heapExhausted()) return;
+  jstring connect = newJavaStringFromField(env(), e.m_rgchConnect);
   call(m, javaId(e.m_steamIDFriend), connect);
 }
 

@@ -54,8 +54,6 @@ class FriendsCallbackHandler final : public AdapterRecord {
       this, {"onGameConnectedFriendChatMsg", "(JI)V"}, &Self::onGameConnectedFriendChatMsg};
 
  private:
-  bool heapExhausted() const;
-
   void onDownloadClanActivityCountsResult(const DownloadClanActivityCountsResult_t& e, const ListenerMethod& m);
   void onClanOfficerListResponse(const ClanOfficerListResponse_t& e, const ListenerMethod& m);
   void onJoinClanChatRoomCompletionResult(const JoinClanChatRoomCompletionResult_t& e, const ListenerMethod& m);

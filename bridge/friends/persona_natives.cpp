@@ -3,8 +3,8 @@
 #include "net_quorlen_steam_SteamFriends.h"
 
 #include "frame.h"
-#include "friend_game_info.h"
 #include "jni/booleans.h"
+#include "jni/java_object.h"
 #include "jni/java_string.h"
 #include "jni/local_ref.h"
 #include "jni/out_array.h"
@@ -78,7 +78,11 @@ JNIEXPORT jboolean JNICALL Java_net_quorlen_steam_SteamFriends_GetFriendGamePlay
   if (rejected(env)) return JNI_FALSE;
   FriendGameInfo_t info{};
   if (!friends->GetFriendGamePlayed(steamId(user), &info)) return JNI_FALSE;
-  LocalRef<jobject> game(env, newFriendGameInfo(env, info));
+  // Ports are unsigned 16 bits, so they go as Java chars, never negative.
+  LocalRef<jobject> game(env, newJavaObject(env, "net/quorlen/steam/friends/FriendGameInfo", "(JICCJ)V",
+                                            static_cast<jlong>(info.m_gameID), static_cast<jint>(info.m_unGameIP),
+                                            static_cast<jchar>(info.m_usGamePort),
+                                            static_cast<jchar>(info.m_usQueryPort), javaId(info.m_steamIDLobby)));
   if (!game) return JNI_FALSE;
   out.set(game.get());
   return JNI_TRUE;

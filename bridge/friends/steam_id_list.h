@@ -5,7 +5,7 @@
 
 #include <jni.h>
 
-#include "native_array.h"
+#include "jni/native_array.h"
 #include "steamworks/steam_types.h"
 
 namespace nimbrel {

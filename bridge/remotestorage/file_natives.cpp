@@ -11,19 +11,6 @@
 
 using namespace nimbrel;
 
-namespace {
-
-// The natives that take a file name and nothing else share one shape.
-template <class Result, class Call>
-Result withFileName(JNIEnv* env, jobject self, jstring fileName, Call steamCall) {
-  auto* storage = pointerOf<ISteamRemoteStorage>(env, self);
-  StringArg name(env, fileName);
-  if (rejected(env)) return Result{};
-  return steamCall(storage, name.get());
-}
-
-}  // namespace
-
 extern "C" {
 
 JNIEXPORT jboolean JNICALL Java_net_quorlen_steam_SteamRemoteStorage_FileWrite(JNIEnv* env, jobject self,
@@ -48,59 +35,67 @@ JNIEXPORT jint JNICALL Java_net_quorlen_steam_SteamRemoteStorage_FileRead(JNIEnv
 
 JNIEXPORT jboolean JNICALL Java_net_quorlen_steam_SteamRemoteStorage_FileForget(JNIEnv* env, jobject self,
                                                                                jstring fileName) {
-  return withFileName<jboolean>(env, self, fileName, [](ISteamRemoteStorage* storage, const char* name) {
-    return toJBoolean(storage->FileForget(name));
-  });
+  auto* storage = pointerOf<ISteamRemoteStorage>(env, self);
+  StringArg name(env, fileName);
+  if (rejected(env)) return JNI_FALSE;
+  return toJBoolean(storage->FileForget(name));
 }
 
 JNIEXPORT jboolean JNICALL Java_net_quorlen_steam_SteamRemoteStorage_FileDelete(JNIEnv* env, jobject self,
                                                                                jstring fileName) {
-  return withFileName<jboolean>(env, self, fileName, [](ISteamRemoteStorage* storage, const char* name) {
-    return toJBoolean(storage->FileDelete(name));
-  });
+  auto* storage = pointerOf<ISteamRemoteStorage>(env, self);
+  StringArg name(env, fileName);
+  if (rejected(env)) return JNI_FALSE;
+  return toJBoolean(storage->FileDelete(name));
 }
 
 JNIEXPORT jboolean JNICALL Java_net_quorlen_steam_SteamRemoteStorage_FileExists(JNIEnv* env, jobject self,
                                                                                jstring fileName) {
-  return withFileName<jboolean>(env, self, fileName, [](ISteamRemoteStorage* storage, const char* name) {
-    return toJBoolean(storage->FileExists(name));
-  });
+  auto* storage = pointerOf<ISteamRemoteStorage>(env, self);
+  StringArg name(env, fileName);
+  if (rejected(env)) return JNI_FALSE;
+  return toJBoolean(storage->FileExists(name));
 }
 
 JNIEXPORT jboolean JNICALL Java_net_quorlen_steam_SteamRemoteStorage_FilePersisted(JNIEnv* env, jobject self,
                                                                                   jstring fileName) {
-  return withFileName<jboolean>(env, self, fileName, [](ISteamRemoteStorage* storage, const char* name) {
-    return toJBoolean(storage->FilePersisted(name));
-  });
+  auto* storage = pointerOf<ISteamRemoteStorage>(env, self);
+  StringArg name(env, fileName);
+  if (rejected(env)) return JNI_FALSE;
+  return toJBoolean(storage->FilePersisted(name));
 }
 
 JNIEXPORT jint JNICALL Java_net_quorlen_steam_SteamRemoteStorage_GetFileSize(JNIEnv* env, jobject self,
                                                                             jstring fileName) {
-  return withFileName<jint>(env, self, fileName, [](ISteamRemoteStorage* storage, const char* name) {
-    return static_cast<jint>(storage->GetFileSize(name));
-  });
+  auto* storage = pointerOf<ISteamRemoteStorage>(env, self);
+  StringArg name(env, fileName);
+  if (rejected(env)) return 0;
+  return static_cast<jint>(storage->GetFileSize(name));
 }
 
 JNIEXPORT jlong JNICALL Java_net_quorlen_steam_SteamRemoteStorage_GetFileTimestamp(JNIEnv* env, jobject self,
                                                                                   jstring fileName) {
-  return withFileName<jlong>(env, self, fileName, [](ISteamRemoteStorage* storage, const char* name) {
-    return static_cast<jlong>(storage->GetFileTimestamp(name));
-  });
+  auto* storage = pointerOf<ISteamRemoteStorage>(env, self);
+  StringArg name(env, fileName);
+  if (rejected(env)) return 0;
+  return static_cast<jlong>(storage->GetFileTimestamp(name));
 }
 
 JNIEXPORT jboolean JNICALL Java_net_quorlen_steam_SteamRemoteStorage_SetSyncPlatforms(JNIEnv* env, jobject self,
                                                                                      jstring fileName,
                                                                                      jint platforms) {
-  return withFileName<jboolean>(env, self, fileName, [platforms](ISteamRemoteStorage* storage, const char* name) {
-    return toJBoolean(storage->SetSyncPlatforms(name, static_cast<ERemoteStoragePlatform>(platforms)));
-  });
+  auto* storage = pointerOf<ISteamRemoteStorage>(env, self);
+  StringArg name(env, fileName);
+  if (rejected(env)) return JNI_FALSE;
+  return toJBoolean(storage->SetSyncPlatforms(name, static_cast<ERemoteStoragePlatform>(platforms)));
 }
 
 JNIEXPORT jint JNICALL Java_net_quorlen_steam_SteamRemoteStorage_GetSyncPlatforms(JNIEnv* env, jobject self,
                                                                                  jstring fileName) {
-  return withFileName<jint>(env, self, fileName, [](ISteamRemoteStorage* storage, const char* name) {
-    return static_cast<jint>(storage->GetSyncPlatforms(name));
-  });
+  auto* storage = pointerOf<ISteamRemoteStorage>(env, self);
+  StringArg name(env, fileName);
+  if (rejected(env)) return 0;
+  return static_cast<jint>(storage->GetSyncPlatforms(name));
 }
 
 JNIEXPORT jint JNICALL Java_net_quorlen_steam_SteamRemoteStorage_GetFileCount(JNIEnv* env, jobject self) {

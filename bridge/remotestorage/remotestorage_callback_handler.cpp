@@ -1,5 +1,3 @@
-// Text fields are read with their size, so a name that fills its whole field
-// is never read past the field's end.
 #include "remotestorage_callback_handler.h"
 
 #include "jni/booleans.h"
@@ -27,7 +25,7 @@ void RemoteStorageCallbackHandler::onDownloadUGCResult(const RemoteStorageDownlo
   }
   // Also when neither form is declared: the message then names the current one.
   call(m, static_cast<jint>(e.m_eResult), static_cast<jlong>(e.m_hFile), static_cast<jint>(e.m_nAppID),
-       static_cast<jint>(e.m_nSizeInBytes), newJavaString(env(), e.m_pchFileName, sizeof e.m_pchFileName),
+       static_cast<jint>(e.m_nSizeInBytes), newJavaStringFromField(env(), e.m_pchFileName),
        static_cast<jlong>(e.m_ulSteamIDOwner));
 }
 
@@ -43,7 +41,7 @@ void RemoteStorageCallbackHandler::onAppSyncedServer(const RemoteStorageAppSynce
 
 void RemoteStorageCallbackHandler::onAppSyncProgress(const RemoteStorageAppSyncProgress_t& e,
                                                      const ListenerMethod& m) {
-  call(m, newJavaString(env(), e.m_rgchCurrentFile, sizeof e.m_rgchCurrentFile), static_cast<jint>(e.m_nAppID),
+  call(m, newJavaStringFromField(env(), e.m_rgchCurrentFile), static_cast<jint>(e.m_nAppID),
        static_cast<jint>(e.m_uBytesTransferredThisChunk), static_cast<jdouble>(e.m_dAppPercentComplete),
        flagToJBoolean(e.m_bUploading));
 }

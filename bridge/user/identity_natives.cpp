@@ -45,7 +45,7 @@ JNIEXPORT jboolean JNICALL Java_net_quorlen_steam_SteamUser_GetUserDataFolder(JN
   char path[kUserDataFolderBytes] = {};
   if (!user->GetUserDataFolder(path, kUserDataFolderBytes)) return JNI_FALSE;
   // Read as a fixed field: a path that fills the buffer without a NUL ends at its end.
-  LocalRef<jstring> text(env, newJavaString(env, path, sizeof path));
+  LocalRef<jstring> text(env, newJavaStringFromField(env, path));
   folderOut.set(text.get());
   return JNI_TRUE;
 }

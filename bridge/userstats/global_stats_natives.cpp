@@ -40,7 +40,7 @@ jint mostAchieved(JNIEnv* env, jobject self, jobjectArray name, jfloatArray perc
   if (iterator == kNoAchievement) return kNoAchievement;
   outPercent.set(percentage);
   outAchieved.set(isAchieved);
-  LocalRef<jstring> text(env, newJavaString(env, buffer, sizeof buffer));
+  LocalRef<jstring> text(env, newJavaStringFromField(env, buffer));
   outName.set(text.get());
   return static_cast<jint>(iterator);
 }

@@ -3,15 +3,14 @@
 // listener adapter's call-result slots.
 #include "net_quorlen_steam_SteamUserStats.h"
 
-#include <memory>
-#include <new>
-
 #include "adapter/adapter_natives.h"
 #include "frame.h"
 #include "jni/array_elements.h"
 #include "jni/booleans.h"
+#include "jni/java_object.h"
 #include "jni/java_string.h"
 #include "jni/local_ref.h"
+#include "jni/native_array.h"
 #include "jni/out_array.h"
 #include "jni/string_arg.h"
 #include "steamworks/isteamuserstats.h"
@@ -20,24 +19,8 @@
 
 using namespace nimbrel;
 
-namespace {
-
 static_assert(sizeof(jlong) == sizeof(CSteamID), "a long[] of Steam IDs is read in place");
 static_assert(sizeof(jint) == sizeof(int32), "an int[] of details is read in place");
-
-// The Java object for one downloaded entry, or null with the VM's error
-// pending when the game's class is missing or differs.
-jobject newLeaderboardEntry(JNIEnv* env, const LeaderboardEntry_t& entry) {
-  LocalRef<jclass> type(env, env->FindClass("net/quorlen/steam/userstats/LeaderboardEntry"));
-  if (!type) return nullptr;
-  jmethodID constructor = env->GetMethodID(type.get(), "<init>", "(JIIIJ)V");
-  if (constructor == nullptr) return nullptr;
-  return env->NewObject(type.get(), constructor, javaId(entry.m_steamIDUser),
-                        static_cast<jint>(entry.m_nGlobalRank), static_cast<jint>(entry.m_nScore),
-                        static_cast<jint>(entry.m_cDetails), static_cast<jlong>(entry.m_hUGC));
-}
-
-}  // namespace
 
 extern "C" {
 
@@ -119,15 +102,18 @@ JNIEXPORT jboolean JNICALL Java_net_quorlen_steam_SteamUserStats_GetDownloadedLe
   auto* stats = pointerOf<ISteamUserStats>(env, self);
   OutObjectArray outEntry(env, entry);
   checkArrayCount(env, details, detailsMax);
+  // Zeroed, so that details beyond the entry's own count read as 0 in Java.
+  NativeArray<int32> buffer(env, detailsMax < 0 ? 0 : static_cast<std::size_t>(detailsMax));
   if (rejected(env)) return JNI_FALSE;
-  // Cleared, so that details beyond the entry's own count read as 0 in Java.
-  std::unique_ptr<int32[]> buffer(new (std::nothrow) int32[static_cast<std::size_t>(detailsMax)]());
-  if (!buffer) return JNI_FALSE;
   LeaderboardEntry_t fetched{};
   bool found = stats->GetDownloadedLeaderboardEntry(static_cast<SteamLeaderboardEntries_t>(entries), index, &fetched,
                                                     buffer.get(), detailsMax);
   if (!found) return JNI_FALSE;
-  LocalRef<jobject> object(env, newLeaderboardEntry(env, fetched));
+  LocalRef<jobject> object(env, newJavaObject(env, "net/quorlen/steam/userstats/LeaderboardEntry", "(JIIIJ)V",
+                                              javaId(fetched.m_steamIDUser), static_cast<jint>(fetched.m_nGlobalRank),
+                                              static_cast<jint>(fetched.m_nScore),
+                                              static_cast<jint>(fetched.m_cDetails),
+                                              static_cast<jlong>(fetched.m_hUGC)));
   if (!object) return JNI_FALSE;
   env->SetIntArrayRegion(details, 0, detailsMax, reinterpret_cast<const jint*>(buffer.get()));
   outEntry.set(object.get());

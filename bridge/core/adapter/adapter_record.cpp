@@ -6,6 +6,18 @@
 #include "../jni/local_ref.h"
 
 namespace nimbrel {
+namespace {
+
+// Describes and clears a pending Java exception; true when there was one.
+bool describeAndClear(JNIEnv* env) {
+  LocalRef<jthrowable> thrown(env, env->ExceptionOccurred());
+  if (!thrown) return false;
+  env->ExceptionDescribe();
+  env->ExceptionClear();
+  return true;
+}
+
+}  // namespace
 
 AdapterRecord::AdapterRecord(JNIEnv* env, jobject listener, const char* classPath)
     : env_(env), listener_(env->NewGlobalRef(listener)), classPath_(classPath) {}
@@ -17,6 +29,10 @@ AdapterRecord::~AdapterRecord() {
 
 void AdapterRecord::callListener(const char* name, const char* descriptor, ...) const {
   JNIEnv* env = env_;
+  // An argument the VM could not make (no memory for a string or an array)
+  // left its error pending: the event cannot be told, so it is dropped as a
+  // failing listener's is, and the events after it are delivered as usual.
+  if (describeAndClear(env)) return;
   LocalRef<jclass> type(env, env->GetObjectClass(listener_));
   if (!type) {
     std::printf("Can't find the class of object %s!\n", classPath_);
@@ -36,11 +52,7 @@ void AdapterRecord::callListener(const char* name, const char* descriptor, ...) 
   va_start(args, descriptor);
   env->CallVoidMethodV(listener_, method, args);
   va_end(args);
-  LocalRef<jthrowable> thrown(env, env->ExceptionOccurred());
-  if (thrown) {
-    env->ExceptionDescribe();
-    env->ExceptionClear();
-  }
+  describeAndClear(env);
 }
 
 std::size_t AdapterRecord::firstDeclared(std::initializer_list<ListenerMethod> forms) const {

@@ -26,4 +26,8 @@ void throwIndexOutOfBounds(JNIEnv* env, const char* what) {
   throwNew(env, "java/lang/ArrayIndexOutOfBoundsException", what);
 }
 
+void throwOutOfMemory(JNIEnv* env, const char* what) {
+  throwNew(env, "java/lang/OutOfMemoryError", what);
+}
+
 }  // namespace nimbrel

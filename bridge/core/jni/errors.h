@@ -9,6 +9,8 @@ namespace nimbrel {
 void throwNullPointer(JNIEnv* env, const char* what);
 void throwIllegalArgument(JNIEnv* env, const char* what);
 void throwIndexOutOfBounds(JNIEnv* env, const char* what);
+// Memory of the bridge's own could not be had.
+void throwOutOfMemory(JNIEnv* env, const char* what);
 
 // True when a holder (or the frame) rejected an argument: the native must
 // return before it calls Steamworks.

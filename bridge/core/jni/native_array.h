@@ -10,11 +10,9 @@
 #include <memory>
 #include <new>
 
-#include "jni/errors.h"
+#include "errors.h"
 
 namespace nimbrel {
-
-void throwOutOfMemory(JNIEnv* env, const char* what);
 
 template <class T>
 class NativeArray {

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "../core/answers.h"
 #include "../core/events.h"
 #include "../core/interfaces.h"
 #include "../core/recorder.h"
@@ -17,22 +18,14 @@
 namespace {
 
 using standin::out;
+using standin::copyText;
 using standin::record;
+using standin::writeScripted;
 using standin::scripted;
 using standin::scriptedBool;
 using standin::scriptedBytes;
 using standin::scriptedInt;
 using standin::scriptedText;
-
-// Copies `text` into a character buffer as Steamworks fills one: terminated
-// when it fits, cut at the buffer's end (and then unterminated) when it does not.
-void fillText(char* buffer, int size, const std::string& text) {
-  if (buffer == nullptr || size <= 0) return;
-  std::size_t room = static_cast<std::size_t>(size);
-  std::size_t copied = std::min(text.size(), room);
-  std::memcpy(buffer, text.data(), copied);
-  if (copied < room) buffer[copied] = '\0';
-}
 
 class StandInApps final : public ISteamApps {
  public:
@@ -73,14 +66,16 @@ class StandInApps final : public ISteamApps {
       const standin::world::Dlc& row = all[static_cast<std::size_t>(index)];
       *appId = row.appId;
       *available = row.available;
-      fillText(name, nameBufferSize, row.name);
+      copyText(name, static_cast<std::size_t>(std::max(nameBufferSize, 0)), row.name);
       return true;
     }
     bool found = scripted("BGetDLCDataByIndex") ? scriptedBool("BGetDLCDataByIndex")
                                                  : index >= 0 && index < dlcCount();
-    if (scripted("BGetDLCDataByIndex.appId")) *appId = static_cast<AppId_t>(scriptedInt("BGetDLCDataByIndex.appId"));
-    if (scripted("BGetDLCDataByIndex.available")) *available = scriptedBool("BGetDLCDataByIndex.available");
-    if (scripted("BGetDLCDataByIndex.name")) fillText(name, nameBufferSize, scriptedBytes("BGetDLCDataByIndex.name"));
+    writeScripted("BGetDLCDataByIndex.appId", appId);
+    writeScripted("BGetDLCDataByIndex.available", available);
+    if (scripted("BGetDLCDataByIndex.name")) {
+      copyText(name, static_cast<std::size_t>(std::max(nameBufferSize, 0)), scriptedBytes("BGetDLCDataByIndex.name"));
+    }
     return found;
   }
 

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "../core/answers.h"
 #include "../core/events.h"
 #include "../core/interfaces.h"
 #include "../core/recorder.h"
@@ -17,6 +18,7 @@
 namespace {
 
 using standin::at;
+using standin::copyBytes;
 using standin::out;
 using standin::record;
 using standin::scripted;
@@ -24,6 +26,7 @@ using standin::scriptedBool;
 using standin::scriptedBytes;
 using standin::scriptedInt;
 using standin::scriptedText;
+using standin::writeScripted;
 
 template <class T>
 T scriptedNumber(const char* key, T fallback = 0) {
@@ -68,8 +71,8 @@ class StandInUtils final : public ISteamUtils {
       *height = known->height;
       return true;
     }
-    if (scripted("GetImageSize.width")) *width = scriptedNumber<uint32>("GetImageSize.width");
-    if (scripted("GetImageSize.height")) *height = scriptedNumber<uint32>("GetImageSize.height");
+    writeScripted("GetImageSize.width", width);
+    writeScripted("GetImageSize.height", height);
     return scriptedBool("GetImageSize", false);
   }
 
@@ -85,8 +88,7 @@ class StandInUtils final : public ISteamUtils {
       return true;
     }
     std::string pixels = scriptedBytes("GetImageRGBA.destination");
-    std::size_t copied = std::min(pixels.size(), static_cast<std::size_t>(std::max(destinationSize, 0)));
-    if (copied > 0) std::memcpy(destination, pixels.data(), copied);
+    copyBytes(destination, static_cast<std::size_t>(std::max(destinationSize, 0)), pixels);
     return scriptedBool("GetImageRGBA", false);
   }
 

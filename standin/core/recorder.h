@@ -51,6 +51,18 @@ std::string describe(T value) {
   }
 }
 
+// A list read from memory a caller handed over, logged as "[a, b]" ("null" for none).
+template <class T>
+std::string describeList(const T* values, int count) {
+  if (values == nullptr) return "null";
+  std::string text = "[";
+  for (int i = 0; i < count; ++i) {
+    if (i > 0) text += ", ";
+    text += describe(values[i]);
+  }
+  return text + "]";
+}
+
 STANDIN_API void recordLine(std::string line);
 
 // Whether calls are logged (they are unless turned off). Benchmarks turn the

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "../../bridge/core/steamworks/isteamfriends.h"
+#include "../core/answers.h"
 #include "../core/dispatcher.h"
 #include "../core/interfaces.h"
 #include "../core/recorder.h"
@@ -25,10 +26,7 @@ struct IdList {
 };
 
 std::string describe(IdList list) {
-  if (list.ids == nullptr) return "null";
-  std::string text = "[";
-  for (int i = 0; i < list.count; ++i) text += (i ? ", " : "") + standin::describe(list.ids[i]);
-  return text + "]";
+  return describeList(list.ids, list.count);
 }
 
 CSteamID idAnswer(const char* key) {
@@ -73,27 +71,12 @@ void overlayShown(const char* key) {
   world::postLater(shown);
 }
 
-// Writes an out-value only when the test scripted one, so an unscripted call
-// shows what the caller had put there.
-template <class T>
-void writeScripted(const char* key, T* out) {
-  if (out != nullptr && scripted(key)) *out = static_cast<T>(scriptedInt(key));
-}
-
-void writeScriptedId(const char* key, CSteamID* out) {
-  if (out != nullptr && scripted(key)) *out = idAnswer(key);
-}
-
 // Copies a scripted message into a caller's buffer as Steamworks does: at most
 // `capacity` bytes, with a terminator when there is room for one. Returns the
 // number of message bytes copied.
 int writeMessage(const char* key, void* buffer, int capacity) {
   if (buffer == nullptr || capacity <= 0 || !scripted(key)) return 0;
-  std::string bytes = scriptedBytes(key);
-  std::size_t copied = std::min(bytes.size(), static_cast<std::size_t>(capacity));
-  std::memcpy(buffer, bytes.data(), copied);
-  if (copied < static_cast<std::size_t>(capacity)) static_cast<char*>(buffer)[copied] = '\0';
-  return static_cast<int>(copied);
+  return static_cast<int>(copyText(static_cast<char*>(buffer), static_cast<std::size_t>(capacity), scriptedBytes(key)));
 }
 
 class Friends final : public ISteamFriends {
@@ -145,7 +128,7 @@ class Friends final : public ISteamFriends {
       writeScripted("GetFriendGamePlayed.m_unGameIP", &gameInfo->m_unGameIP);
       writeScripted("GetFriendGamePlayed.m_usGamePort", &gameInfo->m_usGamePort);
       writeScripted("GetFriendGamePlayed.m_usQueryPort", &gameInfo->m_usQueryPort);
-      writeScriptedId("GetFriendGamePlayed.m_steamIDLobby", &gameInfo->m_steamIDLobby);
+      writeScripted("GetFriendGamePlayed.m_steamIDLobby", &gameInfo->m_steamIDLobby);
     }
     return playing;
   }
@@ -307,7 +290,7 @@ class Friends final : public ISteamFriends {
     record("GetClanChatMessage", chat, message, out(text), textMax, out(type), out(chatter));
     int copied = writeMessage("GetClanChatMessage.text", text, textMax);
     writeScripted("GetClanChatMessage.type", type);
-    writeScriptedId("GetClanChatMessage.chatter", chatter);
+    writeScripted("GetClanChatMessage.chatter", chatter);
     return intAnswer("GetClanChatMessage", copied);
   }
   bool IsClanChatAdmin(CSteamID chat, CSteamID user) override {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "../../bridge/core/steamworks/isteamremotestorage.h"
+#include "../core/answers.h"
 #include "../core/dispatcher.h"
 #include "../core/events.h"
 #include "../core/interfaces.h"
@@ -21,12 +22,9 @@
 namespace standin {
 namespace {
 
-// Copies `bytes`, from `offset` on, into a region of `size` bytes; the count copied.
-int32 copyInto(void* region, int32 size, const std::string& bytes, std::size_t offset = 0) {
-  if (region == nullptr || size <= 0 || offset >= bytes.size()) return 0;
-  std::size_t count = std::min(static_cast<std::size_t>(size), bytes.size() - offset);
-  std::memcpy(region, bytes.data() + offset, count);
-  return static_cast<int32>(count);
+// A signed byte count from the caller, none when it is negative.
+std::size_t bytesAtMost(int32 count) {
+  return count > 0 ? static_cast<std::size_t>(count) : 0;
 }
 
 const CloudFile* stored(const char* name) {
@@ -46,7 +44,7 @@ class StandInRemoteStorage final : public ISteamRemoteStorage {
     record("FileRead", fileName, at(data), bytesToRead);
     const CloudFile* file = stored(fileName);
     std::string content = scriptedBytes("FileRead.data", file ? file->data : std::string());
-    int32 copied = copyInto(data, bytesToRead, content);
+    auto copied = static_cast<int32>(copyBytes(data, bytesAtMost(bytesToRead), content));
     return static_cast<int32>(scriptedInt("FileRead", copied));
   }
 
@@ -192,7 +190,8 @@ class StandInRemoteStorage final : public ISteamRemoteStorage {
   int32 UGCRead(UGCHandle_t content, void* data, int32 count, uint32 offset) override {
     record("UGCRead", content, at(data), count, offset);
     const SharedFile* file = world::answers("UGCRead.data") ? cloud().shared(content) : nullptr;
-    int32 copied = copyInto(data, count, scriptedBytes("UGCRead.data", file ? file->data : std::string()), offset);
+    auto copied = static_cast<int32>(
+        copyBytes(data, bytesAtMost(count), scriptedBytes("UGCRead.data", file ? file->data : std::string()), offset));
     return static_cast<int32>(scriptedInt("UGCRead", copied));
   }
 

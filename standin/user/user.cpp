@@ -7,6 +7,7 @@
 #include <string>
 
 #include "../../bridge/core/steamworks/isteamuser.h"
+#include "../core/answers.h"
 #include "../core/events.h"
 #include "../core/interfaces.h"
 #include "../core/recorder.h"
@@ -18,17 +19,9 @@ namespace {
 constexpr int64 kPlayer = 76561197960287930;
 constexpr uint32 kOptimalSampleRate = 11025;
 
-// Copies `bytes` into a region of `size` bytes; the count copied.
-uint32 copyInto(void* region, std::size_t size, const std::string& bytes) {
-  if (region == nullptr) return 0;
-  std::size_t count = std::min(size, bytes.size());
-  std::memcpy(region, bytes.data(), count);
-  return static_cast<uint32>(count);
-}
-
 // The voice of one kind that GetVoice hands out when it is wanted.
 uint32 voiceInto(bool wanted, const char* key, void* region, uint32 size, uint32* written) {
-  uint32 count = wanted ? copyInto(region, size, scriptedBytes(key)) : 0;
+  auto count = static_cast<uint32>(wanted ? copyBytes(region, size, scriptedBytes(key)) : 0);
   if (written != nullptr) *written = count;
   return count;
 }
@@ -53,7 +46,7 @@ class StandInUser final : public ISteamUser {
   int InitiateGameConnection(void* authBlob, int maxAuthBlob, CSteamID gameServer, uint32 serverIp,
                              uint16 serverPort, bool secure) override {
     record("InitiateGameConnection", at(authBlob), maxAuthBlob, gameServer, serverIp, serverPort, secure);
-    uint32 written = copyInto(authBlob, static_cast<std::size_t>(std::max(maxAuthBlob, 0)),
+    uint32 written = copyBytes(authBlob, static_cast<std::size_t>(std::max(maxAuthBlob, 0)),
                               scriptedBytes("InitiateGameConnection.authBlob", "standin-auth-blob"));
     return static_cast<int>(scriptedInt("InitiateGameConnection", written));
   }
@@ -66,16 +59,14 @@ class StandInUser final : public ISteamUser {
     record("GetUserDataFolder", out(buffer), bufferSize);
     if (buffer != nullptr && bufferSize > 0) {
       std::string folder = scriptedBytes("GetUserDataFolder.buffer", "/standin/userdata/22202/local");
-      std::size_t count = std::min(folder.size(), static_cast<std::size_t>(bufferSize - 1));
-      std::memcpy(buffer, folder.data(), count);
-      buffer[count] = '\0';
+      copyTerminated(buffer, static_cast<std::size_t>(bufferSize), folder);
     }
     return scriptedBool("GetUserDataFolder", true);
   }
 
   HAuthTicket GetAuthSessionTicket(void* ticket, int maxTicket, uint32* ticketLength) override {
     record("GetAuthSessionTicket", at(ticket), maxTicket, out(ticketLength));
-    uint32 written = copyInto(ticket, static_cast<std::size_t>(std::max(maxTicket, 0)),
+    uint32 written = copyBytes(ticket, static_cast<std::size_t>(std::max(maxTicket, 0)),
                               scriptedBytes("GetAuthSessionTicket.ticket", "standin-ticket"));
     if (ticketLength != nullptr) {
       *ticketLength = static_cast<uint32>(scriptedInt("GetAuthSessionTicket.ticketLength", written));
@@ -126,7 +117,7 @@ class StandInUser final : public ISteamUser {
                                uint32 destinationSize, uint32* bytesWritten, uint32 desiredSampleRate) override {
     record("DecompressVoice", at(compressed), compressedSize, at(destination), destinationSize, out(bytesWritten),
            desiredSampleRate);
-    uint32 written = copyInto(destination, destinationSize, scriptedBytes("DecompressVoice.destination"));
+    auto written = static_cast<uint32>(copyBytes(destination, destinationSize, scriptedBytes("DecompressVoice.destination")));
     if (bytesWritten != nullptr) *bytesWritten = written;
     return static_cast<EVoiceResult>(scriptedInt("DecompressVoice", 0));
   }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "../../bridge/core/steamworks/isteamuserstats.h"
+#include "../core/answers.h"
 #include "../core/dispatcher.h"
 #include "../core/events.h"
 #include "../core/interfaces.h"
@@ -31,17 +32,6 @@ struct DetailList {
   int count;
 };
 
-template <class T>
-std::string describeList(const T* values, int count) {
-  if (values == nullptr) return "null";
-  std::string text = "[";
-  for (int i = 0; i < count; ++i) {
-    if (i > 0) text += ", ";
-    text += describe(values[i]);
-  }
-  return text + "]";
-}
-
 std::string describe(IdList list) {
   return describeList(list.ids, list.count);
 }
@@ -53,32 +43,9 @@ bool answerBool(const char* method, bool fallback = true) {
   return scriptedBool(method, fallback);
 }
 
-int64_t answerInt(const char* method, int64_t fallback = 0) {
-  return scriptedInt(method, fallback);
-}
-
-SteamAPICall_t answerCall(const char* method) {
-  return newCall(method);
-}
-
-template <class T>
-void fillOut(const char* key, T* at) {
-  if (at == nullptr || !scripted(key)) return;
-  if constexpr (std::is_same_v<T, bool>) {
-    *at = scriptedBool(key);
-  } else if constexpr (std::is_floating_point_v<T>) {
-    *at = static_cast<T>(scriptedReal(key));
-  } else {
-    *at = static_cast<T>(scriptedInt(key));
-  }
-}
-
 void fillText(const char* key, char* at, uint32 size) {
   if (at == nullptr || size == 0 || !scripted(key)) return;
-  std::string text = scriptedBytes(key);
-  std::size_t length = std::min<std::size_t>(text.size(), size - 1);
-  std::memcpy(at, text.data(), length);
-  at[length] = '\0';
+  copyTerminated(at, size, scriptedBytes(key));
 }
 
 // How many days of history Steamworks holds for a statistic.
@@ -89,8 +56,8 @@ int32 statHistory(const char* name, T* data, uint32 cubData) {
   record("GetGlobalStatHistory", name, at(data), cubData);
   int64_t fits = static_cast<int64_t>(cubData / sizeof(T));
   int64_t written = std::min(scriptedInt("GetGlobalStatHistory.days", kHistoryDays), fits);
-  for (int64_t day = 0; day < written; ++day) fillOut("GetGlobalStatHistory.data", data + day);
-  return static_cast<int32>(answerInt("GetGlobalStatHistory", written));
+  for (int64_t day = 0; day < written; ++day) writeScripted("GetGlobalStatHistory.data", data + day);
+  return static_cast<int32>(scriptedInt("GetGlobalStatHistory", written));
 }
 
 class UserStatsStandIn final : public ISteamUserStats {
@@ -109,13 +76,13 @@ class UserStatsStandIn final : public ISteamUserStats {
   bool GetStat(const char* name, int32* data) override {
     record("GetStat", name, out(data));
     if (world::answers("GetStat")) return world::getStat(name, data);
-    fillOut("GetStat.data", data);
+    writeScripted("GetStat.data", data);
     return answerBool("GetStat");
   }
   bool GetStat(const char* name, float* data) override {
     record("GetStat", name, out(data));
     if (world::answers("GetStat")) return world::getStat(name, data);
-    fillOut("GetStat.data", data);
+    writeScripted("GetStat.data", data);
     return answerBool("GetStat");
   }
   bool SetStat(const char* name, int32 data) override {
@@ -135,7 +102,7 @@ class UserStatsStandIn final : public ISteamUserStats {
   bool GetAchievement(const char* name, bool* achieved) override {
     record("GetAchievement", name, out(achieved));
     if (world::answers("GetAchievement")) return world::getAchievement(name, achieved, nullptr);
-    fillOut("GetAchievement.achieved", achieved);
+    writeScripted("GetAchievement.achieved", achieved);
     return answerBool("GetAchievement");
   }
   bool SetAchievement(const char* name) override {
@@ -151,8 +118,8 @@ class UserStatsStandIn final : public ISteamUserStats {
   bool GetAchievementAndUnlockTime(const char* name, bool* achieved, uint32* unlockTime) override {
     record("GetAchievementAndUnlockTime", name, out(achieved), out(unlockTime));
     if (world::answers("GetAchievementAndUnlockTime")) return world::getAchievement(name, achieved, unlockTime);
-    fillOut("GetAchievementAndUnlockTime.achieved", achieved);
-    fillOut("GetAchievementAndUnlockTime.unlockTime", unlockTime);
+    writeScripted("GetAchievementAndUnlockTime.achieved", achieved);
+    writeScripted("GetAchievementAndUnlockTime.unlockTime", unlockTime);
     return answerBool("GetAchievementAndUnlockTime");
   }
   bool StoreStats() override {
@@ -162,7 +129,7 @@ class UserStatsStandIn final : public ISteamUserStats {
   }
   int GetAchievementIcon(const char* name) override {
     record("GetAchievementIcon", name);
-    return static_cast<int>(answerInt("GetAchievementIcon"));
+    return static_cast<int>(scriptedInt("GetAchievementIcon"));
   }
   const char* GetAchievementDisplayAttribute(const char* name, const char* key) override {
     record("GetAchievementDisplayAttribute", name, key);
@@ -179,7 +146,7 @@ class UserStatsStandIn final : public ISteamUserStats {
 
   SteamAPICall_t RequestUserStats(CSteamID user) override {
     record("RequestUserStats", user);
-    SteamAPICall_t call = answerCall("RequestUserStats");
+    SteamAPICall_t call = newCall("RequestUserStats");
     if (world::answers("RequestUserStats")) {
       auto received = world::blank<UserStatsReceived_t>();
       received.m_nGameID = world::kGameId;
@@ -191,37 +158,37 @@ class UserStatsStandIn final : public ISteamUserStats {
   }
   bool GetUserStat(CSteamID user, const char* name, int32* data) override {
     record("GetUserStat", user, name, out(data));
-    fillOut("GetUserStat.data", data);
+    writeScripted("GetUserStat.data", data);
     return answerBool("GetUserStat");
   }
   bool GetUserStat(CSteamID user, const char* name, float* data) override {
     record("GetUserStat", user, name, out(data));
-    fillOut("GetUserStat.data", data);
+    writeScripted("GetUserStat.data", data);
     return answerBool("GetUserStat");
   }
   bool GetUserAchievement(CSteamID user, const char* name, bool* achieved) override {
     record("GetUserAchievement", user, name, out(achieved));
-    fillOut("GetUserAchievement.achieved", achieved);
+    writeScripted("GetUserAchievement.achieved", achieved);
     return answerBool("GetUserAchievement");
   }
   bool GetUserAchievementAndUnlockTime(CSteamID user, const char* name, bool* achieved,
                                        uint32* unlockTime) override {
     record("GetUserAchievementAndUnlockTime", user, name, out(achieved), out(unlockTime));
-    fillOut("GetUserAchievementAndUnlockTime.achieved", achieved);
-    fillOut("GetUserAchievementAndUnlockTime.unlockTime", unlockTime);
+    writeScripted("GetUserAchievementAndUnlockTime.achieved", achieved);
+    writeScripted("GetUserAchievementAndUnlockTime.unlockTime", unlockTime);
     return answerBool("GetUserAchievementAndUnlockTime");
   }
 
   SteamAPICall_t FindOrCreateLeaderboard(const char* name, ELeaderboardSortMethod sortMethod,
                                          ELeaderboardDisplayType displayType) override {
     record("FindOrCreateLeaderboard", name, sortMethod, displayType);
-    SteamAPICall_t call = answerCall("FindOrCreateLeaderboard");
+    SteamAPICall_t call = newCall("FindOrCreateLeaderboard");
     if (world::answers("FindOrCreateLeaderboard")) world::completeLater(call, world::findLeaderboard(name));
     return call;
   }
   SteamAPICall_t FindLeaderboard(const char* name) override {
     record("FindLeaderboard", name);
-    SteamAPICall_t call = answerCall("FindLeaderboard");
+    SteamAPICall_t call = newCall("FindLeaderboard");
     if (world::answers("FindLeaderboard")) world::completeLater(call, world::findLeaderboard(name));
     return call;
   }
@@ -236,7 +203,7 @@ class UserStatsStandIn final : public ISteamUserStats {
   int GetLeaderboardEntryCount(SteamLeaderboard_t leaderboard) override {
     record("GetLeaderboardEntryCount", leaderboard);
     if (world::answers("GetLeaderboardEntryCount")) return world::leaderboardEntryCount(leaderboard);
-    return static_cast<int>(answerInt("GetLeaderboardEntryCount"));
+    return static_cast<int>(scriptedInt("GetLeaderboardEntryCount"));
   }
   ELeaderboardSortMethod GetLeaderboardSortMethod(SteamLeaderboard_t leaderboard) override {
     record("GetLeaderboardSortMethod", leaderboard);
@@ -244,7 +211,7 @@ class UserStatsStandIn final : public ISteamUserStats {
       const world::Leaderboard* board = world::leaderboard(leaderboard);
       return static_cast<ELeaderboardSortMethod>(board ? board->sortMethod : 0);
     }
-    return static_cast<ELeaderboardSortMethod>(answerInt("GetLeaderboardSortMethod"));
+    return static_cast<ELeaderboardSortMethod>(scriptedInt("GetLeaderboardSortMethod"));
   }
   ELeaderboardDisplayType GetLeaderboardDisplayType(SteamLeaderboard_t leaderboard) override {
     record("GetLeaderboardDisplayType", leaderboard);
@@ -252,12 +219,12 @@ class UserStatsStandIn final : public ISteamUserStats {
       const world::Leaderboard* board = world::leaderboard(leaderboard);
       return static_cast<ELeaderboardDisplayType>(board ? board->displayType : 0);
     }
-    return static_cast<ELeaderboardDisplayType>(answerInt("GetLeaderboardDisplayType"));
+    return static_cast<ELeaderboardDisplayType>(scriptedInt("GetLeaderboardDisplayType"));
   }
   SteamAPICall_t DownloadLeaderboardEntries(SteamLeaderboard_t leaderboard, ELeaderboardDataRequest request,
                                             int rangeStart, int rangeEnd) override {
     record("DownloadLeaderboardEntries", leaderboard, request, rangeStart, rangeEnd);
-    SteamAPICall_t call = answerCall("DownloadLeaderboardEntries");
+    SteamAPICall_t call = newCall("DownloadLeaderboardEntries");
     if (world::answers("DownloadLeaderboardEntries")) {
       world::completeLater(call, world::downloadEntries(leaderboard, request, rangeStart, rangeEnd));
     }
@@ -266,7 +233,7 @@ class UserStatsStandIn final : public ISteamUserStats {
   SteamAPICall_t DownloadLeaderboardEntriesForUsers(SteamLeaderboard_t leaderboard, CSteamID* users,
                                                     int userCount) override {
     record("DownloadLeaderboardEntriesForUsers", leaderboard, IdList{users, userCount}, userCount);
-    SteamAPICall_t call = answerCall("DownloadLeaderboardEntriesForUsers");
+    SteamAPICall_t call = newCall("DownloadLeaderboardEntriesForUsers");
     if (world::answers("DownloadLeaderboardEntriesForUsers")) {
       world::completeLater(call, world::downloadEntriesForUsers(leaderboard, users, userCount));
     }
@@ -277,30 +244,30 @@ class UserStatsStandIn final : public ISteamUserStats {
     record("GetDownloadedLeaderboardEntry", entries, index, out(entry), out(details), cDetailsMax);
     if (world::answers("GetDownloadedLeaderboardEntry")) return world::downloadedEntry(entries, index, entry);
     if (!answerBool("GetDownloadedLeaderboardEntry")) return false;
-    entry->m_steamIDUser = CSteamID{static_cast<uint64>(answerInt("GetDownloadedLeaderboardEntry.steamIDUser"))};
-    entry->m_nGlobalRank = static_cast<int32>(answerInt("GetDownloadedLeaderboardEntry.globalRank"));
-    entry->m_nScore = static_cast<int32>(answerInt("GetDownloadedLeaderboardEntry.score"));
-    entry->m_cDetails = static_cast<int32>(answerInt("GetDownloadedLeaderboardEntry.details"));
-    entry->m_hUGC = static_cast<uint64>(answerInt("GetDownloadedLeaderboardEntry.ugc"));
+    entry->m_steamIDUser = CSteamID{static_cast<uint64>(scriptedInt("GetDownloadedLeaderboardEntry.steamIDUser"))};
+    entry->m_nGlobalRank = static_cast<int32>(scriptedInt("GetDownloadedLeaderboardEntry.globalRank"));
+    entry->m_nScore = static_cast<int32>(scriptedInt("GetDownloadedLeaderboardEntry.score"));
+    entry->m_cDetails = static_cast<int32>(scriptedInt("GetDownloadedLeaderboardEntry.details"));
+    entry->m_hUGC = static_cast<uint64>(scriptedInt("GetDownloadedLeaderboardEntry.ugc"));
     int written = std::min(entry->m_cDetails, static_cast<int32>(cDetailsMax));
-    for (int i = 0; i < written; ++i) fillOut("GetDownloadedLeaderboardEntry.detail", details + i);
+    for (int i = 0; i < written; ++i) writeScripted("GetDownloadedLeaderboardEntry.detail", details + i);
     return true;
   }
   SteamAPICall_t UploadLeaderboardScore(SteamLeaderboard_t leaderboard, ELeaderboardUploadScoreMethod method,
                                         int32 score, const int32* details, int detailCount) override {
     record("UploadLeaderboardScore", leaderboard, method, score, DetailList{details, detailCount}, detailCount);
-    SteamAPICall_t call = answerCall("UploadLeaderboardScore");
+    SteamAPICall_t call = newCall("UploadLeaderboardScore");
     if (world::answers("UploadLeaderboardScore")) world::completeLater(call, world::uploadScore(leaderboard, method, score));
     return call;
   }
   SteamAPICall_t AttachLeaderboardUGC(SteamLeaderboard_t leaderboard, UGCHandle_t ugc) override {
     record("AttachLeaderboardUGC", leaderboard, ugc);
-    return answerCall("AttachLeaderboardUGC");
+    return newCall("AttachLeaderboardUGC");
   }
 
   SteamAPICall_t GetNumberOfCurrentPlayers() override {
     record("GetNumberOfCurrentPlayers");
-    SteamAPICall_t call = answerCall("GetNumberOfCurrentPlayers");
+    SteamAPICall_t call = newCall("GetNumberOfCurrentPlayers");
     if (world::answers("GetNumberOfCurrentPlayers")) {
       auto players = world::blank<NumberOfCurrentPlayers_t>();
       players.m_bSuccess = 1;
@@ -311,7 +278,7 @@ class UserStatsStandIn final : public ISteamUserStats {
   }
   SteamAPICall_t RequestGlobalAchievementPercentages() override {
     record("RequestGlobalAchievementPercentages");
-    SteamAPICall_t call = answerCall("RequestGlobalAchievementPercentages");
+    SteamAPICall_t call = newCall("RequestGlobalAchievementPercentages");
     if (world::answers("RequestGlobalAchievementPercentages")) {
       auto ready = world::blank<GlobalAchievementPercentagesReady_t>();
       ready.m_nGameID = world::kGameId;
@@ -336,21 +303,21 @@ class UserStatsStandIn final : public ISteamUserStats {
   bool GetAchievementAchievedPercent(const char* name, float* percent) override {
     record("GetAchievementAchievedPercent", name, out(percent));
     if (world::answers("GetAchievementAchievedPercent")) return world::achievedPercent(name, percent);
-    fillOut("GetAchievementAchievedPercent.percent", percent);
+    writeScripted("GetAchievementAchievedPercent.percent", percent);
     return answerBool("GetAchievementAchievedPercent");
   }
   SteamAPICall_t RequestGlobalStats(int historyDays) override {
     record("RequestGlobalStats", historyDays);
-    return answerCall("RequestGlobalStats");
+    return newCall("RequestGlobalStats");
   }
   bool GetGlobalStat(const char* name, int64* data) override {
     record("GetGlobalStat", name, out(data));
-    fillOut("GetGlobalStat.data", data);
+    writeScripted("GetGlobalStat.data", data);
     return answerBool("GetGlobalStat");
   }
   bool GetGlobalStat(const char* name, double* data) override {
     record("GetGlobalStat", name, out(data));
-    fillOut("GetGlobalStat.data", data);
+    writeScripted("GetGlobalStat.data", data);
     return answerBool("GetGlobalStat");
   }
   int32 GetGlobalStatHistory(const char* name, int64* data, uint32 cubData) override {
@@ -366,9 +333,9 @@ class UserStatsStandIn final : public ISteamUserStats {
   // iteration can be told apart.
   static int mostAchieved(const std::string& method, char* name, uint32 size, float* percent, bool* achieved) {
     fillText((method + ".name").c_str(), name, size);
-    fillOut((method + ".percent").c_str(), percent);
-    fillOut((method + ".achieved").c_str(), achieved);
-    return static_cast<int>(answerInt(method.c_str(), -1));
+    writeScripted((method + ".percent").c_str(), percent);
+    writeScripted((method + ".achieved").c_str(), achieved);
+    return static_cast<int>(scriptedInt(method.c_str(), -1));
   }
 };
 
